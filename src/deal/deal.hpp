@@ -1,0 +1,47 @@
+// The one deal representation every reader fills, and the writer that turns
+// a deal into its line of dealing directions.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+namespace pipsweep {
+
+// Hand that receives a card; anything above kWest means the deal leaves the
+// card without a hand.
+using HandCode = std::int32_t;
+inline constexpr HandCode kNorth = 0;
+inline constexpr HandCode kEast = 1;
+inline constexpr HandCode kSouth = 2;
+inline constexpr HandCode kWest = 3;
+inline constexpr HandCode kNoHand = 4;
+
+inline constexpr int kSuitCount = 4;
+inline constexpr int kRankCount = 13;
+inline constexpr int kCardCount = kSuitCount * kRankCount;
+
+// Indexed by card index: suit * 13 + rank position (ace 0 ... two 12),
+// suits spades, hearts, diamonds, clubs. The ace of spades is 0.
+using DealVector = std::array<HandCode, kCardCount>;
+
+constexpr int card_index(int suit, int rank_position) {
+  return suit * kRankCount + rank_position;
+}
+
+// One symbol per HandCode, zero-terminated. -d replaces the first four;
+// the fifth, for an unplaced card, never changes.
+extern std::array<char, 6> direction_symbols;
+// Deals handed to write_deal during this run.
+extern std::int32_t deals_written;
+// On with -p; the answer "q" at a pause switches it off for good.
+extern int pause_mode;
+// The open "_pipsweep.txt"; the driver opens and closes it.
+extern std::FILE* output_stream;
+
+// Writes the deal (and its board line unless board is 0) to the console and
+// to the output stream, counts it, warns about unplaced cards and pauses in
+// pause mode. Returns 0 when every card has a hand, negative otherwise.
+std::int32_t write_deal(const DealVector& deal, std::int32_t board);
+
+}  // namespace pipsweep

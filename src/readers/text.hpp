@@ -1,0 +1,70 @@
+// What every reader shares: the input stream, bounded reads from it, and the
+// small scanning rules the formats have in common. Nothing here looks at a
+// byte past the text that was actually read.
+#pragma once
+
+#include "platform/text_input.hpp"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace pipsweep {
+
+// The open input file; the driver opens it, the readers read it.
+extern TextInput input_stream;
+
+// Line buffers hold at most 1023 characters and the terminating zero.
+inline constexpr int kLineBufferSize = 1024;
+
+// The text up to its first zero byte, as the C string functions see it.
+constexpr std::string_view c_text(std::string_view text) {
+  return text.substr(0, text.find('\0'));
+}
+
+// A buffer filled by one read, with the number of bytes the read delivered.
+template <std::size_t Size>
+struct TextBuffer {
+  std::array<char, Size> bytes{};
+  int length = 0;
+
+  std::string_view view() const { return {bytes.data(), static_cast<std::size_t>(length)}; }
+  // The text as the C string functions see it: up to the first zero byte.
+  std::string_view c_text() const { return pipsweep::c_text(view()); }
+};
+
+// One read of at most Size - 1 bytes from the input stream, stopping after a
+// line end (a line end after a full read is left for the next read).
+// Returns the byte count, -1 at the end of the input or on a read error,
+// -2 when no input stream is open.
+int read_input_text(char* buffer, int size);
+
+template <std::size_t Size>
+int read_input_text(TextBuffer<Size>& text) {
+  const int got = read_input_text(text.bytes.data(), static_cast<int>(Size));
+  text.length = got > 0 ? got : 0;
+  return got;
+}
+
+// A byte that ends a deal text: 31 or less taken as a signed 8-bit number,
+// i.e. 0 to 31 and 128 to 255.
+constexpr bool is_end_byte(char c) { return static_cast<signed char>(c) <= 31; }
+
+constexpr bool is_c_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+enum class ScanResult { none, number, too_large };
+
+// The "%d" rule of sscanf on a bounded text: leading white space skipped,
+// an optional sign, then the digits up to the first non-digit. A zero byte
+// ends the text. Sets value only when a number fits in 32 bits; a number
+// that does not fit is reported as too_large and leaves value untouched.
+// When rest is given, it receives the text after the number.
+ScanResult scan_decimal(std::string_view text, std::int32_t& value,
+                        std::string_view* rest = nullptr);
+
+}  // namespace pipsweep

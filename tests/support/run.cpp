@@ -1,0 +1,170 @@
+#include "support/run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace pipsweep::testing {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  std::string pattern = (fs::temp_directory_path() / "pipsweep-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+fs::path TempDir::write(const std::string& name, std::string_view bytes) const {
+  const fs::path file = path_ / name;
+  fs::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return file;
+}
+
+std::string read_file(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+RunResult run_pipsweep(const std::vector<std::string>& args, const fs::path& cwd,
+                       const std::optional<std::string>& input) {
+  // Captures go beside cwd, not in it, so a test sees only what the tool made.
+  TempDir capture;
+  const fs::path out_path = capture.path() / "stdout";
+  const fs::path err_path = capture.path() / "stderr";
+  const fs::path in_path = input ? capture.write("stdin", *input) : fs::path("/dev/null");
+
+  std::vector<std::string> arg_storage{PIPSWEEP_BINARY};
+  arg_storage.insert(arg_storage.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : arg_storage) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  // No desktop: the chooser reads standard input and no message box waits.
+  std::vector<char*> envp;
+  for (char** e = environ; *e != nullptr; ++e) {
+    if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0) {
+      envp.push_back(*e);
+    }
+  }
+  envp.push_back(nullptr);
+
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int in = ::open(in_path.c_str(), O_RDONLY);
+    const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || err < 0 || ::chdir(cwd.c_str()) != 0) ::_exit(127);
+    ::dup2(in, STDIN_FILENO);
+    ::dup2(out, STDOUT_FILENO);
+    ::dup2(err, STDERR_FILENO);
+    ::execve(argv[0], argv.data(), envp.data());
+    ::_exit(127);
+  }
+  int wait_status = 0;
+  ::waitpid(pid, &wait_status, 0);
+
+  RunResult result;
+  result.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+  result.out = read_file(out_path);
+  result.err = read_file(err_path);
+  const fs::path output_file = cwd / "_pipsweep.txt";
+  result.has_output_file = fs::exists(output_file);
+  if (result.has_output_file) result.output_file = read_file(output_file);
+  return result;
+}
+
+std::string startup_text(std::string_view symbols) {
+  std::string text =
+      "Pipsweep V1.2\n"
+      "This program reads a bridge file and gives directives for dealing sorted decks\n"
+      "Cards should be sorted in the order spades, hearts, diamonds, clubs,\n"
+      "with the ace of spades on top and the 2 of clubs on the bottom.\n"
+      "Take off the cards in sequential order\n"
+      "The output of this program tells you where to put each card:\n";
+  const std::array<const char*, 4> names{" = North, ", " = East, ", " = South, ", " = West\n"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    text += i < symbols.size() ? symbols[i] : '\0';
+    text += names[i];
+  }
+  return text;
+}
+
+std::string file_header(std::string_view input_path) {
+  return "Pipsweep V1.2\nBridge file: " + std::string(input_path) + "\n";
+}
+
+ReaderRun run_reader(const std::string& file_name, std::string_view bytes,
+                     const std::vector<std::string>& options,
+                     const std::optional<std::string>& input) {
+  TempDir dir;
+  dir.write(file_name, bytes);
+  std::vector<std::string> args = options;
+  args.push_back(file_name);
+  const RunResult run = run_pipsweep(args, dir.path(), input);
+
+  ReaderRun result;
+  result.status = run.status;
+  const std::string console_start = startup_text() + "Bridge file: " + file_name + "\n";
+  EXPECT_EQ(run.out.substr(0, console_start.size()), console_start);
+  if (run.out.size() >= console_start.size()) result.console = run.out.substr(console_start.size());
+  const std::string header = file_header(file_name);
+  EXPECT_TRUE(run.has_output_file);
+  EXPECT_EQ(run.output_file.substr(0, header.size()), header);
+  if (run.output_file.size() >= header.size()) result.file = run.output_file.substr(header.size());
+  return result;
+}
+
+std::string direction_line(const DealVector& deal) {
+  static constexpr std::string_view kSymbols = "TRDL?";
+  std::string line;
+  for (int card = 0; card < kCardCount; ++card) {
+    if (card % 13 % 3 == 0) line += ' ';
+    const HandCode code = deal[static_cast<std::size_t>(card)];
+    line += kSymbols[code >= 0 && code <= 3 ? static_cast<std::size_t>(code) : 4];
+  }
+  return line + "\n";
+}
+
+std::string deal_text(const DealVector& deal, int board) {
+  std::string text = board != 0 ? "Board " + std::to_string(board) + "\n" : std::string();
+  return text + direction_line(deal);
+}
+
+DealVector deal_from_hands(std::string_view north, std::string_view east, std::string_view south,
+                           std::string_view west) {
+  static constexpr std::string_view kRanks = "AKQJT98765432";
+  DealVector deal;
+  deal.fill(kNoHand);
+  const std::array<std::string_view, 4> hands{north, east, south, west};
+  for (std::size_t hand = 0; hand < hands.size(); ++hand) {
+    int suit = 0;
+    for (const char c : hands[hand]) {
+      if (c == '.') {
+        ++suit;
+      } else if (const std::size_t rank = kRanks.find(c); rank != std::string_view::npos) {
+        deal[static_cast<std::size_t>(card_index(suit, static_cast<int>(rank)))] =
+            static_cast<HandCode>(hand);
+      }
+    }
+  }
+  return deal;
+}
+
+}  // namespace pipsweep::testing

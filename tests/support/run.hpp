@@ -1,0 +1,80 @@
+// Runs the built pipsweep binary the way a user does and captures what it
+// leaves behind: console text, message text, exit status and _pipsweep.txt.
+#pragma once
+
+#include "deal/deal.hpp"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pipsweep::testing {
+
+// A fresh directory, removed with everything in it at the end of the test.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes bytes exactly as given (no line-end translation).
+  std::filesystem::path write(const std::string& name, std::string_view bytes) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string read_file(const std::filesystem::path& file);
+
+struct RunResult {
+  std::string out;      // standard output
+  std::string err;      // standard error (option diagnostics, message box text)
+  int status = 0;       // exit status as the shell sees it (-1 is 255)
+  bool has_output_file = false;
+  std::string output_file;  // _pipsweep.txt in the working directory
+};
+
+// Runs pipsweep with args in cwd, with no desktop. Standard input comes from
+// input when given, otherwise from /dev/null.
+RunResult run_pipsweep(const std::vector<std::string>& args, const std::filesystem::path& cwd,
+                       const std::optional<std::string>& input = std::nullopt);
+
+// The start-up text with the given four symbols.
+std::string startup_text(std::string_view symbols = "TRDL");
+
+// The first two lines of _pipsweep.txt for an input path.
+std::string file_header(std::string_view input_path);
+
+// What a reader run leaves, with the parts every run shares taken off.
+struct ReaderRun {
+  std::string console;  // standard output after the "Bridge file: ..." line
+  std::string file;     // _pipsweep.txt after its two header lines
+  int status = 0;
+};
+
+// Writes bytes to a file of that name in a fresh directory and runs pipsweep
+// on it there. Fails the test if the shared start of the output differs.
+ReaderRun run_reader(const std::string& file_name, std::string_view bytes,
+                     const std::vector<std::string>& options = {},
+                     const std::optional<std::string>& input = std::nullopt);
+
+// The direction line (72 characters and a line end) for a deal, with the
+// default symbols.
+std::string direction_line(const DealVector& deal);
+
+// Board line and direction line as the writer prints them.
+std::string deal_text(const DealVector& deal, int board);
+
+// A deal from four hands written as in PBN, North first, e.g.
+// "AKQJ.AKQ.AKQ.AKQ" — suits spades to clubs, ranks AKQJT98765432.
+// Cards not named stay unplaced (code 4).
+DealVector deal_from_hands(std::string_view north, std::string_view east, std::string_view south,
+                           std::string_view west);
+
+inline constexpr int kFailureStatus = 255;
+
+}  // namespace pipsweep::testing
