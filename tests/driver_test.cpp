@@ -2,8 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace pipsweep::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kHelp =
     "Pipsweep V1.2 - by Olsveld\n"
@@ -11,19 +20,187 @@ const std::string kHelp =
     " -p : Pause after every deal. (Next: <Enter>; All: 'q')\n"
     " -d \"string\" : Replace the 4 symbols T R D L for N E S W\n"
     " -h : show this help, then quit\n";
+const std::string kSelect = "\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)\n";
+const std::string kFailureBox = "[Pipsweep V1.2] error, see console window\n";
+const std::string kUntouched = "an older run's output\n";
 
-TEST(Help, PrintsHelpOnlyAndSucceeds) {
-  TempDir dir;
-  const RunResult run = run_pipsweep({"-h"}, dir.path());
-  EXPECT_EQ(run.out, kHelp);
-  EXPECT_EQ(run.status, 0);
-  EXPECT_FALSE(run.has_output_file);
+struct Case {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> files;  // created in the start directory
+  std::vector<std::string> args;
+  std::optional<std::string> input;
+  std::string out;
+  int status;
+  // Expected _pipsweep.txt; nullopt when none may exist.
+  std::optional<std::string> output_file;
+};
+
+void run_cases(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    for (const auto& [name, bytes] : c.files) dir.write(name, bytes);
+    const RunResult run = run_pipsweep(c.args, dir.path(), c.input);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.has_output_file, c.output_file.has_value());
+    if (c.output_file) {
+      EXPECT_EQ(run.output_file, *c.output_file);
+    }
+    if (c.status == kFailureStatus) {
+      EXPECT_TRUE(run.err.ends_with(kFailureBox)) << run.err;
+    }
+  }
 }
 
-TEST(ReaderHarness, EmptyFileFindsNoDeals) {
-  const ReaderRun run = run_reader("deal.pbn", "");
-  EXPECT_EQ(run.console, "no deals found.\n");
-  EXPECT_EQ(run.file, "");
+// A run that opened deal files but found no deal in them.
+std::string no_deals(const std::string& path, const std::string& symbols = "TRDL") {
+  return startup_text(symbols) + "Bridge file: " + path + "\nno deals found.\n";
+}
+
+TEST(CommandLine, OptionsHelpAndOperands) {
+  const std::pair<std::string, std::string> empty_pbn{"deal.pbn", ""};
+  run_cases({
+      {"help alone", {}, {"-h"}, {}, kHelp, 0, {}},
+      {"help after a bad option", {}, {"-x", "-h"}, {}, "option x ignored\n" + kHelp, 0, {}},
+      {"help before a bad option", {}, {"-h", "-x"}, {}, kHelp, 0, {}},
+      {"help after the file name is an operand", {empty_pbn}, {"deal.pbn", "-h"}, {},
+       no_deals("deal.pbn"), kFailureStatus, file_header("deal.pbn")},
+      {"long symbol argument", {empty_pbn}, {"-d", "WXYZUV", "deal.pbn"}, {},
+       no_deals("deal.pbn", "WXYZ"), kFailureStatus, file_header("deal.pbn")},
+      {"short attached symbol argument", {empty_pbn}, {"-dAB", "deal.pbn"}, {},
+       no_deals("deal.pbn", "AB"), kFailureStatus, file_header("deal.pbn")},
+      {"empty symbol argument", {empty_pbn}, {"-d", "", "deal.pbn"}, {},
+       no_deals("deal.pbn", ""), kFailureStatus, file_header("deal.pbn")},
+      {"later -d wins", {empty_pbn}, {"-d", "abcd", "-pdNOZW", "deal.pbn"}, {},
+       no_deals("deal.pbn", "NOZW"), kFailureStatus, file_header("deal.pbn")},
+      {"-d without its value", {}, {"-d"}, {},
+       "option d ignored\n" + startup_text() + kSelect + "No file name given", kFailureStatus, {}},
+      {"-p after the file name", {empty_pbn}, {"deal.pbn", "-p"}, {}, no_deals("deal.pbn"),
+       kFailureStatus, file_header("deal.pbn")},
+      {"second operand ignored", {empty_pbn}, {"deal.pbn", "other.csv"}, {}, no_deals("deal.pbn"),
+       kFailureStatus, file_header("deal.pbn")},
+      {"double hyphen ends the options", {{"-p.pbn", ""}}, {"--", "-p.pbn"}, {},
+       no_deals("-p.pbn"), kFailureStatus, file_header("-p.pbn")},
+  });
+}
+
+TEST(InputFile, ExtensionsAndOpening) {
+  const std::pair<std::string, std::string> older{"_pipsweep.txt", kUntouched};
+  auto unsupported = [](const std::string& path) {
+    return startup_text() + path + "\nFile type not supported\n";
+  };
+  std::vector<Case> cases;
+  for (const std::string path :
+       {"deal.PBN", "deal.pbn.bak", "deal.pbnx", "deal.pb", "sets.pbn/deal", "deal"}) {
+    cases.push_back({"unsupported", {older, {path, ""}}, {path},
+                     {}, unsupported(path), kFailureStatus, kUntouched});
+  }
+  cases.push_back({"missing file", {older}, {"missing.dup"}, {},
+                   startup_text() + "can't open file missing.dup\n", kFailureStatus, kUntouched});
+  cases.push_back({"directory named like a deal file", {older, {"boards.dlm/x", ""}},
+                   {"boards.dlm"}, {}, startup_text() + "can't open file boards.dlm\n",
+                   kFailureStatus, kUntouched});
+  cases.push_back({"older output replaced", {older, {"deal.bri", ""}}, {"deal.bri"}, {},
+                   no_deals("deal.bri"), kFailureStatus, file_header("deal.bri")});
+  run_cases(cases);
+}
+
+TEST(InputFile, EveryExtensionReachesItsReader) {
+  for (const std::string ext : {".pbn", ".dup", ".dlm", ".csv", ".bri", ".dge"}) {
+    SCOPED_TRACE(ext);
+    TempDir dir;
+    dir.write("deal" + ext, "");
+    const RunResult run = run_pipsweep({"deal" + ext}, dir.path());
+    EXPECT_TRUE(run.out.starts_with(startup_text() + "Bridge file: deal" + ext + "\n"));
+    EXPECT_TRUE(run.out.ends_with("no deals found.\n"));
+    EXPECT_EQ(run.output_file, file_header("deal" + ext));
+    EXPECT_EQ(run.status, kFailureStatus);
+  }
+}
+
+TEST(InputFile, ChosenFromStandardInput) {
+  const std::pair<std::string, std::string> empty_csv{"deal.csv", ""};
+  run_cases({
+      {"a name", {empty_csv}, {}, "deal.csv\n", startup_text() + kSelect +
+       "Bridge file: deal.csv\nno deals found.\n", kFailureStatus, file_header("deal.csv")},
+      {"a name with a Windows line end", {empty_csv}, {}, "deal.csv\r\n",
+       startup_text() + kSelect + "Bridge file: deal.csv\nno deals found.\n", kFailureStatus,
+       file_header("deal.csv")},
+      {"an empty line", {empty_csv}, {}, "\ndeal.csv\n",
+       startup_text() + kSelect + "No file name given", kFailureStatus, {}},
+      {"end of input", {empty_csv}, {}, "", startup_text() + kSelect + "No file name given",
+       kFailureStatus, {}},
+  });
+}
+
+TEST(InputFile, OutputLiesInTheStartDirectory) {
+  TempDir start;
+  TempDir elsewhere;
+  const fs::path input = elsewhere.write("deal.pbn", "");
+  const RunResult run = run_pipsweep({input.string()}, start.path());
+  EXPECT_EQ(run.out, no_deals(input.string()));
+  EXPECT_EQ(run.output_file, file_header(input.string()));
+  EXPECT_FALSE(fs::exists(elsewhere.path() / "_pipsweep.txt"));
+}
+
+TEST(InputFile, OverlongNamesAreRefusedNotCut) {
+  const std::string long_name = std::string(256, 'n') + ".pbn";  // 260 characters
+  const std::string fits = std::string(255, 'n') + ".pbn";       // 259 characters
+  run_cases({
+      {"operand of 260 characters", {{fits, ""}}, {long_name}, {},
+       startup_text() + long_name + "\nFile name too long\n", kFailureStatus, {}},
+      {"chosen name of 260 characters", {{fits, ""}}, {}, long_name + "\n",
+       startup_text() + kSelect + long_name + "\nFile name too long\n", kFailureStatus, {}},
+  });
+  // 259 characters still fit; the file system may refuse a component that
+  // long, which is the ordinary "can't open" end.
+  TempDir dir;
+  const RunResult run = run_pipsweep({fits}, dir.path());
+  EXPECT_EQ(run.out, startup_text() + "can't open file " + fits + "\n");
+}
+
+TEST(InputFile, OverlongStartDirectoryIsRefused) {
+  TempDir dir;
+  // Nested so that the whole path reaches exactly the length wanted.
+  auto nested = [&](std::size_t length) {
+    fs::path path = dir.path() / (length % 2 == 0 ? "even" : "odd");
+    while (path.string().size() + 101 < length) path /= std::string(100, 'd');
+    path /= std::string(length - path.string().size() - 1, 'e');
+    fs::create_directories(path);
+    EXPECT_EQ(path.string().size(), length);
+    return path;
+  };
+  const fs::path longest = nested(259);
+  std::ofstream(longest / "deal.pbn").flush();
+  const RunResult fits = run_pipsweep({"deal.pbn"}, longest);
+  EXPECT_EQ(fits.out, no_deals("deal.pbn"));
+
+  const fs::path too_long = nested(260);
+  std::ofstream(too_long / "deal.pbn").flush();
+  const RunResult refused = run_pipsweep({"deal.pbn"}, too_long);
+  EXPECT_EQ(refused.out, startup_text() + "Current directory name too long\n");
+  EXPECT_EQ(refused.status, kFailureStatus);
+  EXPECT_FALSE(refused.has_output_file);
+}
+
+TEST(RunEnd, WriteFailureIsReportedNotHidden) {
+  TempDir dir;
+  dir.write("deal.pbn", "");
+  fs::create_symlink("/dev/full", dir.path() / "_pipsweep.txt");
+  const RunResult run = run_pipsweep({"deal.pbn"}, dir.path());
+  EXPECT_EQ(run.out,
+            startup_text() + "Bridge file: deal.pbn\nfailed to write file _pipsweep.txt\n");
+  EXPECT_EQ(run.status, kFailureStatus);
+  EXPECT_EQ(run.err, kFailureBox);
+}
+
+TEST(RunEnd, OutputFileThatCannotBeOpened) {
+  TempDir dir;
+  dir.write("deal.pbn", "");
+  fs::create_directory(dir.path() / "_pipsweep.txt");
+  const RunResult run = run_pipsweep({"deal.pbn"}, dir.path());
+  EXPECT_EQ(run.out, startup_text() + "failed to open file _pipsweep.txt for output\n");
   EXPECT_EQ(run.status, kFailureStatus);
 }
 
