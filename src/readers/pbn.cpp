@@ -15,7 +15,7 @@ constexpr int kDirectionCount = 4;
 
 // The board of the 16-board rotation with this dealer and vulnerability,
 // indexed by dealer * 4 + vulnerability.
-constexpr std::array<std::int32_t, 16> kRotationBoard{1,  5, 9,  13, 14, 2,  6,  10,
+constexpr std::array<std::int32_t, 16> kRotationBoard{1,  5,  9, 13, 14, 2,  6,  10,
                                                       11, 15, 3, 7,  8,  12, 16, 4};
 
 constexpr std::string_view kRankLetters = "AKQJT98765432";
