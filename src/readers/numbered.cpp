@@ -2,11 +2,110 @@
 
 #include "readers/readers.hpp"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
 namespace pipsweep {
+
+namespace {
+
+constexpr std::size_t kFieldWidth = 2;
+constexpr int kFieldsPerHand = 13;
+// Before the first field is read, a field without a number names the two of clubs.
+constexpr std::int32_t kInitialCardNumber = kCardCount;
+constexpr std::size_t kBoardOffset = 2;
+
+// The bytes a read delivered, without the line end that stopped it.
+constexpr std::string_view before_line_end(std::string_view text) {
+  if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+  return text;
+}
+
+// A short read of blanks, other white space or zero-byte padding is a line
+// end between records (or the padding after the last one), not a record.
+bool is_filler(std::string_view text) {
+  return text.size() < kNumberedHandsLength &&
+         std::ranges::all_of(text, [](char c) { return c == '\0' || is_c_space(c); });
+}
+
+// The board number stands from offset 2 of the piece; a piece too short to
+// reach that offset holds none.
+std::int32_t board_in_piece(std::string_view piece) {
+  std::int32_t board = 0;
+  if (piece.size() > kBoardOffset) scan_decimal(piece.substr(kBoardOffset), board);
+  return board;
+}
+
+int numbered_error() {
+  std::fputs("error!", stdout);
+  return -1;
+}
+
+}  // namespace
 
 int read_bri_record(BriRecord& record) { return read_input_text(record) > 0 ? 0 : -1; }
 
-void read_dup_file() {}
-void read_bri_file() {}
+int read_dup_record(DupHandsPiece& hands, DupMiddlePiece& middle, DupBoardPiece& board) {
+  do {
+    if (read_input_text(hands) <= 0) return -1;
+  } while (is_filler(before_line_end(hands.view())));
+  if (read_input_text(middle) <= 0) return -1;
+  if (read_input_text(board) <= 0) return -1;
+  return 0;
+}
+
+int parse_numbered_hands(std::string_view text, DealVector& deal) {
+  deal.fill(kWest);
+  // Fewer bytes than 39 fields: the card numbers that would stand behind the
+  // text were never read.
+  if (text.size() < kNumberedHandsLength) return numbered_error();
+  std::int32_t card_number = kInitialCardNumber;
+  std::size_t offset = 0;
+  for (HandCode hand = kNorth; hand <= kSouth; ++hand) {
+    for (int field = 0; field < kFieldsPerHand; ++field, offset += kFieldWidth) {
+      // A field without a number places the previous field's card once more.
+      std::int32_t number = 0;
+      if (scan_decimal(text.substr(offset, kFieldWidth), number) == ScanResult::number) {
+        card_number = number;
+      }
+      if (card_number < 1 || card_number > kCardCount) return numbered_error();
+      deal[static_cast<std::size_t>(card_number - 1)] = hand;
+    }
+  }
+  return 0;
+}
+
+void read_dup_file() {
+  DupHandsPiece hands;
+  DupMiddlePiece middle;
+  DupBoardPiece board_piece;
+  DealVector deal{};
+  // 0 until a record names a first board; the boards then count on from it.
+  std::int32_t board = 0;
+  while (read_dup_record(hands, middle, board_piece) == 0) {
+    if (board == 0) {
+      board = board_in_piece(board_piece.view());
+      std::printf("First Board: %d\n", board);
+    } else {
+      ++board;
+    }
+    if (parse_numbered_hands(before_line_end(hands.view()), deal) < 0) return;
+    if (write_deal(deal, board) < 0) return;
+  }
+}
+
+void read_bri_file() {
+  BriRecord record;
+  DealVector deal{};
+  std::int32_t record_count = 0;
+  while (read_bri_record(record) == 0) {
+    const std::string_view text = before_line_end(record.view());
+    if (is_filler(text)) continue;
+    if (parse_numbered_hands(text, deal) < 0) return;
+    ++record_count;
+    if (write_deal(deal, record_count) < 0) return;
+  }
+}
 
 }  // namespace pipsweep

@@ -5,6 +5,7 @@
 #include "deal/deal.hpp"
 #include "readers/text.hpp"
 
+#include <cstddef>
 #include <string_view>
 
 namespace pipsweep {
@@ -16,5 +17,26 @@ using BriRecord = TextBuffer<kBriRecordBufferSize>;
 // Reads one record; record.length tells how many bytes the read delivered.
 // Returns 0, or -1 at the end of the input or when the read fails.
 int read_bri_record(BriRecord& record);
+
+// A DUP record is three reads: the numbered hands, a piece passed over, and
+// the piece that carries the board number from its offset 2 on.
+using DupHandsPiece = TextBuffer<79>;
+using DupMiddlePiece = TextBuffer<69>;
+using DupBoardPiece = TextBuffer<11>;
+
+// Reads the three pieces of one DUP record, passing over short lines of
+// nothing but white space or zero bytes where a record should start.
+// Returns 0 when all three reads delivered text, -1 as soon as one finds the
+// end of the input or fails (the reads after it are not attempted).
+int read_dup_record(DupHandsPiece& hands, DupMiddlePiece& middle, DupBoardPiece& board);
+
+// 39 two-character fields: 13 card numbers each for North, East and South.
+inline constexpr std::size_t kNumberedHandsLength = 78;
+
+// Decodes the card numbers at the start of text (a record's bytes before its
+// line end) into deal; every card not named goes to West. Returns 0, or -1
+// after printing "error!" when a number lies outside 1 to 52 or the text is
+// too short to hold all 39 fields; deal is then partly filled.
+int parse_numbered_hands(std::string_view text, DealVector& deal);
 
 }  // namespace pipsweep
