@@ -1,7 +1,126 @@
+#include "readers/csv.hpp"
+
 #include "readers/readers.hpp"
+#include "readers/text.hpp"
+
+#include <cstddef>
+#include <cstdio>
 
 namespace pipsweep {
 
-void read_csv_file() {}
+namespace {
+
+using CsvLine = TextBuffer<kLineBufferSize>;
+
+constexpr int kNotACard = -1;
+constexpr int kHandCount = 4;
+
+// Rank position of a card letter. Deal generators write the honours either
+// in English or in Dutch (H, V, B), so both count; lower case does not.
+constexpr int rank_position(char c) {
+  switch (c) {
+    case 'A': return 0;
+    case 'K': case 'H': return 1;
+    case 'Q': case 'V': return 2;
+    case 'J': case 'B': return 3;
+    case 'T': return 4;
+    case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9':
+      return 5 + ('9' - c);
+    default: return kNotACard;
+  }
+}
+
+// The byte at i, with the end of the text reading as the terminating zero.
+constexpr char byte_at(std::string_view text, std::size_t i) {
+  return i < text.size() ? text[i] : '\0';
+}
+
+void report_card_count(int cards) {
+  std::printf("%d cards!? ", cards);
+  std::puts("error!");
+}
+
+// Places the cards of the card part. Returns the number of cards counted
+// (52 at most; the scan stops right behind the 52nd) or -1 after reporting
+// a fifth hand; position receives the index right behind the last byte read.
+int scan_cards(std::string_view text, DealVector& deal, std::size_t& position) {
+  int hand = 0;
+  int suit = 0;
+  int cards = 0;
+  std::size_t i = 0;
+  do {
+    const char c = text[i];
+    if (const int rank = rank_position(c); rank != kNotACard) {
+      // A card listed twice is overwritten and counted again; write_deal
+      // then finds the card that this leaves without a hand.
+      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
+      ++cards;
+    } else if (c == ',') {
+      if (++suit == kSuitCount) {
+        suit = 0;
+        if (++hand == kHandCount) {
+          std::puts("error!");
+          return -1;
+        }
+      }
+    }
+    ++i;
+  } while (cards < kCardCount && !is_end_byte(byte_at(text, i)));
+  position = i;
+  return cards;
+}
+
+// Finds the board number behind the card part: the byte right behind the
+// 52nd card is only checked for the end of the text, then the first digit
+// after it starts the number. A sign is never read, so -12 gives 12.
+int scan_board_number(std::string_view text, std::size_t position, std::int32_t& board) {
+  while (!is_end_byte(byte_at(text, position))) {
+    ++position;
+    if (!is_digit(byte_at(text, position))) continue;
+    if (scan_decimal(text.substr(position), board) == ScanResult::number) return 0;
+    // Any value taken from the overflowing digits would be a board nobody
+    // wrote, so such a line is refused like any other broken one.
+    std::puts("board number too large");
+    std::puts("error!");
+    return -1;
+  }
+  std::puts("no board number");
+  std::puts("error!");
+  return -1;
+}
+
+}  // namespace
+
+int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
+  const std::string_view text = c_text(line);
+  deal.fill(kNoHand);
+  if (is_end_byte(byte_at(text, 0))) {
+    report_card_count(0);
+    return -1;
+  }
+  std::size_t position = 0;
+  const int cards = scan_cards(text, deal, position);
+  if (cards < 0) return -1;
+  if (cards != kCardCount) {
+    report_card_count(cards);
+    return -1;
+  }
+  return scan_board_number(text, position, board);
+}
+
+int read_csv_record(DealVector& deal, std::int32_t& board) {
+  CsvLine line;
+  const int got = read_input_text(line);
+  if (got < 0) return got;
+  return parse_csv_line(line.view(), deal, board);
+}
+
+void read_csv_file() {
+  DealVector deal{};
+  std::int32_t board = 0;
+  while (read_csv_record(deal, board) >= 0) {
+    if (write_deal(deal, board) < 0) return;
+  }
+}
 
 }  // namespace pipsweep

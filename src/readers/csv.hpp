@@ -1,0 +1,21 @@
+// CSV: one deal per line, 16 comma-separated suit fields (North's spades
+// first, West's clubs last) and the board number behind them.
+#pragma once
+
+#include "deal/deal.hpp"
+
+#include <cstdint>
+#include <string_view>
+
+namespace pipsweep {
+
+// Reads one line and parses it. Returns -2 when no input stream is open,
+// -1 at the end of the input, otherwise what parse_csv_line returns.
+int read_csv_record(DealVector& deal, std::int32_t& board);
+
+// Parses one line, taken up to its first zero byte. Returns 0 when it held
+// 52 cards and a board number; otherwise prints why and returns -1, leaving
+// board untouched.
+int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board);
+
+}  // namespace pipsweep
