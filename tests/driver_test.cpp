@@ -204,5 +204,88 @@ TEST(RunEnd, OutputFileThatCannotBeOpened) {
   EXPECT_EQ(run.status, kFailureStatus);
 }
 
+// Three boards of one deal, as a PBN file; the third lacks the two of clubs
+// when short_last is set.
+const std::string kNorth = "AKQJ.AKQ.AKQ.AKQ";
+const std::string kEast = "T98.JT9.JT9.JT98";
+const std::string kSouth = "765.8765.876.765";
+const std::string kWest = "432.432.5432.432";
+
+std::string pbn_boards(int count, bool short_last = false) {
+  std::string text;
+  for (int board = 1; board <= count; ++board) {
+    const bool short_deal = short_last && board == count;
+    text += "[Board \"" + std::to_string(board) + "\"]\r\n[Deal \"N:" + kNorth + " " + kEast +
+            " " + kSouth + " " + (short_deal ? "2432.432.5432.43" : kWest) + "\"]\r\n\r\n";
+  }
+  return text;
+}
+
+std::string board_lines(int board) {
+  return deal_text(deal_from_hands(kNorth, kEast, kSouth, kWest), board);
+}
+
+TEST(Pause, WaitsAfterEachDealUntilAnsweredOrStopped) {
+  const std::string deals = startup_text() + "Bridge file: deals.pbn\n";
+  const std::string b1 = board_lines(1), b2 = board_lines(2), b3 = board_lines(3);
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    std::string out;
+  };
+  const Case cases[] = {
+      {"Enter each time", {"-p", "deals.pbn"}, "\n\n\n", deals + b1 + ">" + b2 + ">" + b3 + ">"},
+      {"end of input keeps pausing", {"-p", "deals.pbn"}, "", deals + b1 + ">" + b2 + ">" + b3 + ">"},
+      {"q stops pausing", {"-p", "deals.pbn"}, "q\n", deals + b1 + ">" + b2 + b3},
+      {"Q does not", {"-p", "deals.pbn"}, "Q\nQ\nq\n", deals + b1 + ">" + b2 + ">" + b3 + ">"},
+      // The rest of an answer's line is typed ahead of the next prompt.
+      {"rest of the answer line discarded", {"-p", "deals.pbn"}, "xq\n\nq\n",
+       deals + b1 + ">" + b2 + ">" + b3 + ">"},
+      {"-p after the file name is no option", {"deals.pbn", "-p"}, "\n", deals + b1 + b2 + b3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    dir.write("deals.pbn", pbn_boards(3));
+    const RunResult run = run_pipsweep(c.args, dir.path(), c.input);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.output_file, file_header("deals.pbn") + b1 + b2 + b3);
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+TEST(Pause, FollowsTheWarningOfABadDeal) {
+  TempDir dir;
+  dir.write("deals.pbn", pbn_boards(2, true));
+  const RunResult run = run_pipsweep({"-p", "deals.pbn"}, dir.path(), "\n\n");
+  DealVector bad = deal_from_hands(kNorth, kEast, kSouth, "2432.432.5432.43");
+  EXPECT_EQ(run.out, startup_text() + "Bridge file: deals.pbn\n" + board_lines(1) + ">" +
+                         deal_text(bad, 2) + "Not a proper bridge file??\n>");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(RunEnd, SuccessNamesTheOutputFileAndStartDirectory) {
+  TempDir dir;
+  dir.write("deals.pbn", pbn_boards(1, true));
+  const RunResult run = run_pipsweep({"deals.pbn"}, dir.path());
+  // A deal that lacks a card still counts as written.
+  EXPECT_TRUE(run.out.ends_with("Not a proper bridge file??\n"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "[Pipsweep V1.2] output available in file _pipsweep.txt\n\nIn directory: " +
+                         dir.path().string() + "\n");
+}
+
+TEST(RunEnd, WriteFailureAfterDealsIsReported) {
+  TempDir dir;
+  dir.write("deals.pbn", pbn_boards(2));
+  fs::create_symlink("/dev/full", dir.path() / "_pipsweep.txt");
+  const RunResult run = run_pipsweep({"deals.pbn"}, dir.path());
+  EXPECT_EQ(run.out, startup_text() + "Bridge file: deals.pbn\n" + board_lines(1) +
+                         board_lines(2) + "failed to write file _pipsweep.txt\n");
+  EXPECT_EQ(run.status, kFailureStatus);
+  EXPECT_EQ(run.err, kFailureBox);
+}
+
 }  // namespace
 }  // namespace pipsweep::testing

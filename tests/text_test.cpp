@@ -1,1 +1,110 @@
+#include "platform/text_input.hpp"
+#include "readers/text.hpp"
+#include "support/run.hpp"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pipsweep::testing {
+namespace {
+
+using namespace std::string_literals;
+
+// Every read of the file, limit bytes at a time.
+std::vector<std::string> reads_of(const std::string& bytes, int limit) {
+  TempDir dir;
+  TextInput input;
+  EXPECT_TRUE(input.open(dir.write("input.txt", bytes).c_str()));
+  std::vector<std::string> reads;
+  std::vector<char> buffer(static_cast<std::size_t>(limit));
+  for (int got; (got = input.read_text(buffer.data(), limit)) > 0;) {
+    EXPECT_EQ(buffer[static_cast<std::size_t>(got)], '\0');
+    reads.emplace_back(buffer.data(), static_cast<std::size_t>(got));
+  }
+  return reads;
+}
+
+TEST(TextInput, ReadsLinesTheWayATextStreamDoes) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int limit;
+    std::vector<std::string> reads;
+  };
+  const Case cases[] = {
+      {"CR LF is one line end", "a\r\nb\r\n", 1024, {"a\n", "b\n"}},
+      {"lone CR stays", "a\rb\r", 1024, {"a\rb\r"}},
+      {"CR CR LF", "a\r\r\n", 1024, {"a\r\n"}},
+      {"last line without line end", "a\nbc", 1024, {"a\n", "bc"}},
+      {"full read leaves the line end", "abc\nd", 4, {"abc", "\n", "d"}},
+      {"CR LF after a full read", "ab\r\nc", 3, {"ab", "\n", "c"}},
+      {"zero bytes are counted", "a\0b\nc"s, 1024, {"a\0b\n"s, "c"}},
+      {"long line in pieces", std::string(2050, 'x') + "\n", 1024,
+       {std::string(1023, 'x'), std::string(1023, 'x'), "xxxx\n"}},
+      {"empty file", "", 1024, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(reads_of(c.bytes, c.limit), c.reads);
+  }
+}
+
+TEST(TextInput, CrLfAcrossTheInternalBuffer) {
+  for (const std::size_t before : {65535u, 65536u, 131071u}) {
+    SCOPED_TRACE(before);
+    const std::string bytes = std::string(before, 'x') + "\r\ny\r";
+    std::string joined;
+    for (const std::string& piece : reads_of(bytes, 1024)) joined += piece;
+    EXPECT_EQ(joined, std::string(before, 'x') + "\ny\r");
+  }
+}
+
+TEST(TextInput, RefusesDirectoriesAndMissingFiles) {
+  TempDir dir;
+  TextInput input;
+  EXPECT_FALSE(input.open(dir.path().c_str()));
+  EXPECT_FALSE(input.open((dir.path() / "missing.pbn").c_str()));
+  char buffer[8];
+  EXPECT_EQ(input.read_text(buffer, sizeof buffer), -1);
+}
+
+TEST(ScanDecimal, FollowsTheScanfRuleWithoutOverflow) {
+  struct Case {
+    std::string text;
+    ScanResult result;
+    std::int32_t value;  // expected value; 99 means untouched
+    std::string rest;
+  };
+  const Case cases[] = {
+      {" \t\n+7x", ScanResult::number, 7, "x"},
+      {"-0", ScanResult::number, 0, ""},
+      {"007", ScanResult::number, 7, ""},
+      {"12\0 3"s, ScanResult::number, 12, ""},
+      {"x1", ScanResult::none, 99, ""},
+      {"- 1", ScanResult::none, 99, ""},
+      {"+", ScanResult::none, 99, ""},
+      {"", ScanResult::none, 99, ""},
+      {"\0 5"s, ScanResult::none, 99, ""},
+      {"2147483647", ScanResult::number, 2147483647, ""},
+      {"-2147483648", ScanResult::number, -2147483647 - 1, ""},
+      {"2147483648", ScanResult::too_large, 99, ""},
+      {"-2147483649", ScanResult::too_large, 99, ""},
+      {"4294967301", ScanResult::too_large, 99, ""},
+      {std::string(40, '9') + "]", ScanResult::too_large, 99, "]"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::int32_t value = 99;
+    std::string_view rest;
+    EXPECT_EQ(scan_decimal(c.text, value, &rest), c.result);
+    EXPECT_EQ(value, c.value);
+    if (c.result != ScanResult::none) {
+      EXPECT_EQ(rest, c.rest);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pipsweep::testing
