@@ -23,30 +23,12 @@ DealVector sample_deal() {
 
 std::string sample_line(const std::string& board) { return sample_fields() + "," + board + "\n"; }
 
-struct Case {
-  const char* name;
-  std::string input;
-  std::string console;  // after the "Bridge file" line
-  std::string file;     // after the header
-  int status;
-};
-
-void expect_runs(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ReaderRun run = run_reader("deals.csv", c.input);
-    EXPECT_EQ(run.console, c.console);
-    EXPECT_EQ(run.file, c.file);
-    EXPECT_EQ(run.status, c.status);
-  }
-}
-
 const std::string kNoDeals = "no deals found.\n";
 
 TEST(CsvReader, ReadsTheSampleDealWithItsBoardNumber) {
   const std::string board7 = deal_text(sample_deal(), 7);
   const std::string board12 = deal_text(sample_deal(), 12);
-  expect_runs({
+  expect_reader_runs("deals.csv", {
       {"board 7", sample_line("7"), board7, board7, 0},
       {"Dutch honour letters", sample_fields("AHVB") + ",7\n", board7, board7, 0},
       {"board 12", sample_line("12"), board12, board12, 0},
@@ -60,7 +42,7 @@ TEST(CsvReader, FindsTheBoardNumberBehindTheCards) {
   std::string zero_byte = sample_fields() + ",";
   zero_byte += '\0';
   zero_byte += "7\n";
-  expect_runs({
+  expect_reader_runs("deals.csv", {
       {"no field 17", sample_fields() + "\n", no_number, "", kFailureStatus},
       {"number glued to the last card", sample_fields() + "7\n", no_number, "", kFailureStatus},
       {"blank and comma before the number", sample_fields() + " ,15\n", deal_text(deal, 15),
@@ -84,7 +66,7 @@ TEST(CsvReader, RefusesBrokenCardParts) {
   const std::string with_title =
       "North S,North H,North D,North C,East S,East H,East D,East C,"
       "South S,South H,South D,South C,West S,West H,West D,West C,Board\n";
-  expect_runs({
+  expect_reader_runs("deals.csv", {
       {"tens written 10, with a board number", tens_as_10 + ",7\n", "error!\n" + kNoDeals, "",
        kFailureStatus},
       {"tens written 10, no board number", tens_as_10 + "\n", "48 cards!? error!\n" + kNoDeals, "",
@@ -109,7 +91,7 @@ TEST(CsvReader, StopsAtTheFirstBadLineKeepingEarlierDeals) {
   const DealVector jack_missing = deal_from_hands("AKQ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98",
                                                   "765.8765.876.765", "432.432.5432.432");
   const std::string warning = "Not a proper bridge file??\n";
-  expect_runs({
+  expect_reader_runs("deals.csv", {
       {"fifth card in field 1", "AKQJ2" + sample_line("7").substr(4) + after,
        deal_text(short_of_two, 7) + warning, deal_text(short_of_two, 7), 0},
       {"card listed twice", "AKQQ" + sample_line("4").substr(4) + after,
@@ -129,7 +111,7 @@ TEST(CsvReader, ReadsALongLineIn1023CharacterPieces) {
   std::string line = sample_fields() + ",";
   line += std::string(1022 - line.size(), 'x') + "12\n";
   const std::string board1 = deal_text(sample_deal(), 1);
-  expect_runs({{"board number cut", line, board1 + "1 cards!? error!\n", board1, 0}});
+  expect_reader_runs("deals.csv", {{"board number cut", line, board1 + "1 cards!? error!\n", board1, 0}});
 }
 
 TEST(CsvReader, ReadsAGeneratedFile) {
@@ -152,10 +134,7 @@ TEST(CsvReader, ReadsAGeneratedFile) {
   for (std::size_t i = 0; i < deals.size(); ++i) {
     expected += deal_text(deals[i], static_cast<int>(i) + 1);
   }
-  const ReaderRun run = run_reader("generated.csv", bytes);
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("generated.csv", bytes, expected);
 }
 
 }  // namespace

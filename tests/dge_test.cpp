@@ -54,32 +54,24 @@ const std::string kRecordB = dge_record(kDealB);
 const std::string kRecordC = dge_record(kDealC);
 
 TEST(DgeReader, FullStopsBetweenSuitsAndBlankLeadByte) {
-  const ReaderRun run = run_reader("deals.dge", kRecordA);
   const std::string expected =
       "Board 1\n TTT TRR RRD DDL L TTT RRR DDD DLL L TTT RRR DDD LLL L TTT RRR DDD LLL L\n";
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("deals.dge", kRecordA, expected);
 }
 
 TEST(DgeReader, VoidSuitsAsSeparatorsSideBySide) {
-  const ReaderRun run = run_reader("deals.dge", kRecordB);
   const std::string expected =
       "Board 1\n TTT TTT TTT TLL L RRR RRR RRR RRR R DDD DDD DDD DDD D LLL LLL LLL LTT T\n";
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("deals.dge", kRecordB, expected);
 }
 
 TEST(DgeReader, FourthSeparatorStopsParsingAndTheReader) {
   const std::string bytes =
       dge_record({"AKQ.JT9.876.54.3", kDealA[1], kDealA[2], kDealA[3]}) + kRecordA;
-  const ReaderRun run = run_reader("deals.dge", bytes);
   const std::string deal =
       "Board 1\n TTT ??? ??? ??? ? ??? TTT ??? ??? ? ??? ??? TTT ??? ? ??? ??? ??? TT? ?\n";
-  EXPECT_EQ(run.console, "error!" + deal + kWarning);
-  EXPECT_EQ(run.file, deal);
-  EXPECT_EQ(run.status, 0);  // the faulty deal was still written
+  // The faulty deal is still written, so the run succeeds.
+  expect_reader_run("deals.dge", {"fourth separator", bytes, "error!" + deal + kWarning, deal, 0});
 }
 
 TEST(DgeReader, RecordsByteForByte) {
@@ -102,14 +94,7 @@ TEST(DgeReader, RecordsByteForByte) {
   const Hands sixteen{"AKQJT98765432AKQ", kDealB[1], kDealB[2], "...AKQJT98765432"};
   const DealVector by_suit = deal_from_hands("AKQJT98765432", kDealB[1], kDealB[2], sixteen[3]);
 
-  struct Case {
-    std::string name;
-    std::string bytes;
-    std::string console;
-    std::string file;
-    int status = 0;
-  };
-  const std::vector<Case> cases{
+  const std::vector<ReaderCase> cases{
       {"empty file", "", "no deals found.\n", "", kFailureStatus},
       {"three sound records", kRecordA + kRecordB + kRecordC,
        deal_text(a, 1) + deal_text(b, 2) + deal_text(c, 3),
@@ -164,13 +149,7 @@ TEST(DgeReader, RecordsByteForByte) {
        deal_text(a, 1) + deal_text(b, 2) + deal_text(a, 3),
        deal_text(a, 1) + deal_text(b, 2) + deal_text(a, 3)},
   };
-  for (const Case& test : cases) {
-    SCOPED_TRACE(test.name);
-    const ReaderRun run = run_reader("deals.dge", test.bytes);
-    EXPECT_EQ(run.console, test.console);
-    EXPECT_EQ(run.file, test.file);
-    EXPECT_EQ(run.status, test.status);
-  }
+  expect_reader_runs("deals.dge", cases);
 }
 
 TEST(DgeReader, ClubSampleFile) {
@@ -186,10 +165,7 @@ TEST(DgeReader, ClubSampleFile) {
   }
   const std::string bytes = read_file(PIPSWEEP_EXAMPLES "/club.dge");
   ASSERT_EQ(bytes.size(), boards.size() * kRecordWidth);
-  const ReaderRun run = run_reader("club.dge", bytes);
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("club.dge", bytes, expected);
 }
 
 }  // namespace

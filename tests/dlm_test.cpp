@@ -41,28 +41,13 @@ const std::string kNotFound = "String [Document] not found!\n";
 
 TEST(DlmReader, WorkedExampleWritesBoardSevenAndStopsAtSeventeen) {
   ASSERT_EQ(encode(kWorked), kWorkedLetters);
-  const ReaderRun run = run_reader("set.dlm",
-                                   "[Document]\n"
-                                   "To board=16\n"
-                                   "Board 7=" +
-                                       kWorkedLetters +
-                                       "\n"
-                                       "Board 17=" +
-                                       kWorkedLetters + "\n");
-  EXPECT_EQ(run.console, "last board = 16\n" + deal_text(kWorked, 7));
-  EXPECT_EQ(run.file, deal_text(kWorked, 7));
-  EXPECT_EQ(run.status, 0);
+  const std::string input = "[Document]\nTo board=16\nBoard 7=" + kWorkedLetters +
+                            "\nBoard 17=" + kWorkedLetters + "\n";
+  expect_reader_run("set.dlm", {"worked example", input,
+                                "last board = 16\n" + deal_text(kWorked, 7), deal_text(kWorked, 7)});
 }
 
-struct Case {
-  std::string name;
-  std::string input;
-  std::string console;
-  std::string file;
-  int status;
-};
-
-std::vector<Case> cases() {
+std::vector<ReaderCase> cases() {
   const std::string head = "[Document]\nTo board=5\n";
   const std::string last5 = "last board = 5\n";
   const std::string w1 = deal_text(kWorked, 1);
@@ -169,13 +154,7 @@ std::vector<Case> cases() {
 }
 
 TEST(DlmReader, Cases) {
-  for (const Case& c : cases()) {
-    SCOPED_TRACE(c.name);
-    const ReaderRun run = run_reader("set.dlm", c.input);
-    EXPECT_EQ(run.console, c.console);
-    EXPECT_EQ(run.file, c.file);
-    EXPECT_EQ(run.status, c.status);
-  }
+  expect_reader_runs("set.dlm", cases());
 }
 
 // A club's file as its dealing machine writes it: CR LF line ends, a
@@ -205,10 +184,8 @@ TEST(DlmReader, ClubFileFromDealingMachine) {
     const auto& h = kHands[i];
     deals += deal_text(deal_from_hands(h[0], h[1], h[2], h[3]), static_cast<int>(i) + 1);
   }
-  const ReaderRun run = run_reader("club.dlm", read_file(PIPSWEEP_EXAMPLES "/club.dlm"));
-  EXPECT_EQ(run.console, "last board = 16\n" + deals);
-  EXPECT_EQ(run.file, deals);
-  EXPECT_EQ(run.status, 0);
+  expect_reader_run("club.dlm", {"club file", read_file(PIPSWEEP_EXAMPLES "/club.dlm"),
+                                 "last board = 16\n" + deals, deals});
 }
 
 }  // namespace

@@ -80,11 +80,7 @@ struct Case {
 
 void run_cases(const std::vector<Case>& cases) {
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ReaderRun run = run_reader(c.file_name, c.bytes);
-    EXPECT_EQ(run.console, c.console);
-    EXPECT_EQ(run.file, c.file);
-    EXPECT_EQ(run.status, c.status);
+    expect_reader_run(c.file_name, {c.name, c.bytes, c.console, c.file, c.status});
   }
 }
 
@@ -96,11 +92,8 @@ TEST(NumberedHands, WorkedExample) {
       fields({"05", "06", "07", "08", "09", "10", "11", "12", "13", "17", "18", "19", "20"}) +
       fields({"21", "22", "23", "24", "25", "26", "30", "31", "32", "33", "34", "35", "36"});
   ASSERT_EQ(kHandsB.substr(0, 26), " 1 2 3 4 5 6 7 8 910111213");
-  const ReaderRun run = run_reader("deals.bri", bri_record(aces_first) + bri_record(kHandsB));
-  const std::string expected = deal_text(kDealA, 1) + deal_text(kDealB, 2);
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("deals.bri", bri_record(aces_first) + bri_record(kHandsB),
+                       deal_text(kDealA, 1) + deal_text(kDealB, 2));
 }
 
 TEST(NumberedReaders, DupBoardNumbers) {

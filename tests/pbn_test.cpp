@@ -38,35 +38,19 @@ std::string boards(const std::vector<int>& numbers) {
   return text;
 }
 
-struct Case {
-  std::string name;
-  std::string input;
-  std::string console;
-  std::string file;
-  int status;
-};
-
 // A run that writes the listed boards and nothing else.
-Case written(std::string name, std::string input, const std::vector<int>& numbers) {
+ReaderCase written(std::string name, std::string input, const std::vector<int>& numbers) {
   const std::string text = boards(numbers);
   return {std::move(name), std::move(input), text, text, 0};
 }
 
 // A run whose only deal text is rejected with this diagnostic.
-Case rejected(std::string name, std::string_view deal_text, std::string_view diagnostic) {
+ReaderCase rejected(std::string name, std::string_view deal_text, std::string_view diagnostic) {
   return {std::move(name), deal_tag(deal_text), std::string(diagnostic) + std::string(kNoDeals), "",
           kFailureStatus};
 }
 
-void run_cases(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ReaderRun run = run_reader("deals.pbn", c.input);
-    EXPECT_EQ(run.console, c.console);
-    EXPECT_EQ(run.file, c.file);
-    EXPECT_EQ(run.status, c.status);
-  }
-}
+void run_cases(const std::vector<ReaderCase>& cases) { expect_reader_runs("deals.pbn", cases); }
 
 TEST(PbnReader, WorkedExampleGivesBoardSevenFromDealerAndVulnerability) {
   const std::string input =
@@ -74,10 +58,7 @@ TEST(PbnReader, WorkedExampleGivesBoardSevenFromDealerAndVulnerability) {
   const std::string expected =
       "Board 7\n"
       " RLR DLD DTR DRR D TTL RLT LLT LTL D TDT LRD DTL RRD L DDL RTR TDT LRR T\n";
-  const ReaderRun run = run_reader("club.pbn", input);
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("club.pbn", input, expected);
 }
 
 TEST(PbnReader, DealerAndVulnerabilityGiveTheBoardOfTheRotation) {
@@ -264,10 +245,7 @@ TEST(PbnReader, ClubSessionFileGivesEveryBoard) {
   }
   const std::string bytes = read_file(std::string(PIPSWEEP_EXAMPLES) + "/club-session.pbn");
   ASSERT_NE(bytes.find("\r\n"), std::string::npos);
-  const ReaderRun run = run_reader("club-session.pbn", bytes);
-  EXPECT_EQ(run.console, expected);
-  EXPECT_EQ(run.file, expected);
-  EXPECT_EQ(run.status, 0);
+  expect_deals_written("club-session.pbn", bytes, expected);
 }
 
 }  // namespace

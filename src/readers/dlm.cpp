@@ -21,20 +21,6 @@ constexpr char to_lower_ascii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Copies text into the buffer with its terminating zero; text always fits
-// since it comes from one line of at most 1023 characters.
-void store_text(std::string_view text, DlmText& buffer) {
-  text = text.substr(0, buffer.bytes.size() - 1);
-  text.copy(buffer.bytes.data(), text.size());
-  buffer.bytes[text.size()] = '\0';
-  buffer.length = static_cast<int>(text.size());
-}
-
-void empty_text(DlmText& buffer) {
-  buffer.bytes[0] = '\0';
-  buffer.length = 0;
-}
-
 // The board number of a key whose first word is "board", or nothing for
 // any other key. A board word without a number that fits in 32 bits gives
 // board number 0, so such a deal is written without a board line instead
@@ -67,13 +53,13 @@ int split_dlm_line(std::string_view line, DlmText& key, DlmText& value) {
   key.bytes[n] = '\0';
   key.length = static_cast<int>(n);
 
-  if (equals != std::string_view::npos) store_text(line.substr(equals + 1), value);
+  if (equals != std::string_view::npos) value.assign(line.substr(equals + 1));
   return 0;
 }
 
 int read_dlm_line(DlmText& key, DlmText& value) {
-  empty_text(key);
-  empty_text(value);
+  key.clear();
+  value.clear();
   DlmText line;
   const int got = read_input_text(line);
   if (got < 0) return got;

@@ -27,19 +27,6 @@ struct PbnState {
   DealVector deal{};
 };
 
-void clear(PbnField& field) {
-  field.length = 0;
-  field.bytes[0] = '\0';
-}
-
-// Keeps the terminating zero, so c_text() sees exactly the stored text.
-void store(PbnField& field, std::string_view text) {
-  const std::size_t size = std::min(text.size(), field.bytes.size() - 1);
-  text.copy(field.bytes.data(), size);
-  field.bytes[size] = '\0';
-  field.length = static_cast<int>(size);
-}
-
 // The run of characters from the set at the very start of the text, as
 // "%[...]" takes it (no white space skipped).
 std::string_view leading_run(std::string_view text, std::string_view set) {
@@ -117,21 +104,21 @@ int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
   while (start < rest.size() && is_c_space(rest[start])) ++start;
   std::size_t end = start;
   while (end < rest.size() && !is_c_space(rest[end])) ++end;
-  if (end > start) store(name, rest.substr(start, end - start));
+  if (end > start) name.assign(rest.substr(start, end - start));
 
   // The value: from the first blank, the blank included, up to the next "]"
   // or, without one, the end of the line with its line end ("%[^]]").
   const std::size_t blank = rest.find(' ');
   if (blank != std::string_view::npos) {
     const std::string_view from_blank = rest.substr(blank);
-    store(value, from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size())));
+    value.assign(from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size())));
   }
   return 1;
 }
 
 int read_pbn_tag(PbnField& name, PbnField& value) {
-  clear(name);
-  clear(value);
+  name.clear();
+  value.clear();
   PbnLine line;
   const int got = read_input_text(line);
   if (got < 0) return got;

@@ -32,6 +32,18 @@ struct TextBuffer {
   std::string_view view() const { return {bytes.data(), static_cast<std::size_t>(length)}; }
   // The text as the C string functions see it: up to the first zero byte.
   std::string_view c_text() const { return pipsweep::c_text(view()); }
+
+  void clear() {
+    bytes[0] = '\0';
+    length = 0;
+  }
+  // Stores as much of text as fits, zero-terminated.
+  void assign(std::string_view text) {
+    text = text.substr(0, Size - 1);
+    text.copy(bytes.data(), text.size());
+    bytes[text.size()] = '\0';
+    length = static_cast<int>(text.size());
+  }
 };
 
 // One read of at most Size - 1 bytes from the input stream, stopping after a

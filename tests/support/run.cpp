@@ -132,6 +132,23 @@ ReaderRun run_reader(const std::string& file_name, std::string_view bytes,
   return result;
 }
 
+void expect_reader_run(const std::string& file_name, const ReaderCase& c) {
+  SCOPED_TRACE(c.name);
+  const ReaderRun run = run_reader(file_name, c.input);
+  EXPECT_EQ(run.console, c.console);
+  EXPECT_EQ(run.file, c.file);
+  EXPECT_EQ(run.status, c.status);
+}
+
+void expect_reader_runs(const std::string& file_name, const std::vector<ReaderCase>& cases) {
+  for (const ReaderCase& c : cases) expect_reader_run(file_name, c);
+}
+
+void expect_deals_written(const std::string& file_name, std::string_view bytes,
+                          const std::string& deals) {
+  expect_reader_run(file_name, {file_name, std::string(bytes), deals, deals, 0});
+}
+
 std::string direction_line(const DealVector& deal) {
   static constexpr std::string_view kSymbols = "TRDL?";
   std::string line;

@@ -62,6 +62,23 @@ ReaderRun run_reader(const std::string& file_name, std::string_view bytes,
                      const std::vector<std::string>& options = {},
                      const std::optional<std::string>& input = std::nullopt);
 
+// One reader run and everything it must leave behind.
+struct ReaderCase {
+  std::string name;
+  std::string input;
+  std::string console;  // after the "Bridge file: ..." line
+  std::string file;     // after the header
+  int status = 0;
+};
+
+// Runs the case on a file of that name; compares console, file and status.
+void expect_reader_run(const std::string& file_name, const ReaderCase& c);
+void expect_reader_runs(const std::string& file_name, const std::vector<ReaderCase>& cases);
+
+// The run writes exactly these deal lines to both destinations and succeeds.
+void expect_deals_written(const std::string& file_name, std::string_view bytes,
+                          const std::string& deals);
+
 // The direction line (72 characters and a line end) for a deal, with the
 // default symbols.
 std::string direction_line(const DealVector& deal);
