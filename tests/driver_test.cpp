@@ -21,7 +21,7 @@ const std::string kHelp =
     " -d \"string\" : Replace the 4 symbols T R D L for N E S W\n"
     " -h : show this help, then quit\n";
 const std::string kSelect = "\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)\n";
-const std::string kFailureBox = "[Pipsweep V1.2] error, see console window\n";
+const std::string kFailureBox = "\n[Pipsweep V1.2] error, see console window\n";
 const std::string kUntouched = "an older run's output\n";
 
 struct Case {
@@ -272,7 +272,7 @@ TEST(RunEnd, SuccessNamesTheOutputFileAndStartDirectory) {
   // A deal that lacks a card still counts as written.
   EXPECT_TRUE(run.out.ends_with("Not a proper bridge file??\n"));
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "[Pipsweep V1.2] output available in file _pipsweep.txt\n\nIn directory: " +
+  EXPECT_EQ(run.err, "\n[Pipsweep V1.2] output available in file _pipsweep.txt\n\nIn directory: " +
                          dir.path().string() + "\n");
 }
 

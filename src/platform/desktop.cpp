@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -57,6 +58,8 @@ bool run_zenity(std::vector<std::string> args, std::string* output) {
   std::array<int, 2> pipe_fds{-1, -1};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  // zenity's own warnings (themes, session bus) are no message of this tool.
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   if (output != nullptr) {
     if (::pipe(pipe_fds.data()) != 0) {
       posix_spawn_file_actions_destroy(&actions);
@@ -126,7 +129,8 @@ std::string choose_file(const char* start_directory, std::size_t max_length) {
 
 void show_message_box(const char* caption, const char* text, bool success) {
   std::fflush(stdout);
-  std::fprintf(stderr, "[%s] %s\n", caption, text);
+  // Set off from the console text, which may end without a line end.
+  std::fprintf(stderr, "\n[%s] %s\n", caption, text);
   std::fflush(stderr);
   if (desktop_available()) {
     run_zenity({success ? "--info" : "--error", std::string("--title=") + caption, "--no-markup",
