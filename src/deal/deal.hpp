@@ -17,6 +17,7 @@ inline constexpr HandCode kSouth = 2;
 inline constexpr HandCode kWest = 3;
 inline constexpr HandCode kNoHand = 4;
 
+inline constexpr int kHandCount = 4;
 inline constexpr int kSuitCount = 4;
 inline constexpr int kRankCount = 13;
 inline constexpr int kCardCount = kSuitCount * kRankCount;
@@ -25,8 +26,8 @@ inline constexpr int kCardCount = kSuitCount * kRankCount;
 // suits spades, hearts, diamonds, clubs. The ace of spades is 0.
 using DealVector = std::array<HandCode, kCardCount>;
 
-constexpr int card_index(int suit, int rank_position) {
-  return suit * kRankCount + rank_position;
+constexpr int card_index(int suit, int rank) {
+  return suit * kRankCount + rank;
 }
 
 // One symbol per HandCode, zero-terminated. -d replaces the first four;

@@ -13,20 +13,15 @@ namespace {
 using CsvLine = TextBuffer<kLineBufferSize>;
 
 constexpr int kNotACard = -1;
-constexpr int kHandCount = 4;
 
 // Rank position of a card letter. Deal generators write the honours either
 // in English or in Dutch (H, V, B), so both count; lower case does not.
-constexpr int rank_position(char c) {
+constexpr int csv_rank_position(char c) {
   switch (c) {
-    case 'A': return 0;
-    case 'K': case 'H': return 1;
-    case 'Q': case 'V': return 2;
-    case 'J': case 'B': return 3;
-    case 'T': return 4;
-    case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9':
-      return 5 + ('9' - c);
-    default: return kNotACard;
+    case 'H': return rank_position('K');
+    case 'V': return rank_position('Q');
+    case 'B': return rank_position('J');
+    default: return rank_position(c);
   }
 }
 
@@ -50,7 +45,7 @@ int scan_cards(std::string_view text, DealVector& deal, std::size_t& position) {
   std::size_t i = 0;
   do {
     const char c = text[i];
-    if (const int rank = rank_position(c); rank != kNotACard) {
+    if (const int rank = csv_rank_position(c); rank != kNotACard) {
       // A card listed twice is overwritten and counted again; write_deal
       // then finds the card that this leaves without a hand.
       deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;

@@ -2,6 +2,7 @@
 
 #include "readers/numbered.hpp"
 #include "readers/readers.hpp"
+#include "readers/text.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,15 +16,6 @@ namespace {
 // mark or a blank there), then 16 card positions.
 constexpr std::size_t kHandFieldWidth = 17;
 constexpr std::size_t kCardPositions = kHandFieldWidth - 1;
-
-// Rank letters in rank-position order, ace first.
-constexpr std::string_view kRankLetters = "AKQJT98765432";
-
-// Rank position of a rank letter; -1 for anything else, which separates suits.
-constexpr int rank_position(char c) {
-  const std::size_t rank = kRankLetters.find(c);
-  return rank == std::string_view::npos ? -1 : static_cast<int>(rank);
-}
 
 // The byte at offset; a short record reads as separators behind its end,
 // like the line end that closes it, so nothing past the read text is used.

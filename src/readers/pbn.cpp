@@ -11,14 +11,10 @@ namespace pipsweep {
 
 namespace {
 
-constexpr int kDirectionCount = 4;
-
 // The board of the 16-board rotation with this dealer and vulnerability,
 // indexed by dealer * 4 + vulnerability.
 constexpr std::array<std::int32_t, 16> kRotationBoard{1,  5,  9, 13, 14, 2,  6,  10,
                                                       11, 15, 3, 7,  8,  12, 16, 4};
-
-constexpr std::string_view kRankLetters = "AKQJT98765432";
 
 struct PbnState {
   std::int32_t board = 0;  // 0: none given for the coming deal
@@ -37,11 +33,6 @@ HandCode hand_of_letter(char letter) {
   constexpr std::string_view kLetters = "NESW";
   const std::size_t hand = kLetters.find(letter);
   return hand == std::string_view::npos ? -1 : static_cast<HandCode>(hand);
-}
-
-int rank_position(char letter) {
-  const std::size_t rank = kRankLetters.find(letter);
-  return rank == std::string_view::npos ? -1 : static_cast<int>(rank);
 }
 
 // A value that does not begin with an integer, or one too large for the
@@ -140,7 +131,7 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
   for (std::size_t i = 1; i < text.size() && cards < kCardCount && !is_end_byte(text[i]); ++i) {
     const char c = text[i];
     if (c == ' ') {
-      hand = (hand + 1) % kDirectionCount;
+      hand = (hand + 1) % kHandCount;
       suit = 0;
     } else if (c == '.') {
       if (++suit == kSuitCount) {

@@ -69,6 +69,15 @@ constexpr bool is_c_space(char c) {
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// Rank letters in rank-position order, ace first.
+inline constexpr std::string_view kRankLetters = "AKQJT98765432";
+
+// Rank position of a rank letter (upper case only); -1 for any other byte.
+constexpr int rank_position(char c) {
+  const std::size_t rank = kRankLetters.find(c);
+  return rank == std::string_view::npos ? -1 : static_cast<int>(rank);
+}
+
 enum class ScanResult { none, number, too_large };
 
 // The "%d" rule of sscanf on a bounded text: leading white space skipped,
