@@ -131,6 +131,8 @@ TEST(InputFile, ChosenFromStandardInput) {
        startup_text() + kSelect + "No file name given", kFailureStatus, {}},
       {"end of input", {empty_csv}, {}, "", startup_text() + kSelect + "No file name given",
        kFailureStatus, {}},
+      {"an empty operand asks too", {empty_csv}, {""}, "deal.csv\n", startup_text() + kSelect +
+       "Bridge file: deal.csv\nno deals found.\n", kFailureStatus, file_header("deal.csv")},
   });
 }
 
@@ -193,6 +195,16 @@ TEST(RunEnd, WriteFailureIsReportedNotHidden) {
             startup_text() + "Bridge file: deal.pbn\nfailed to write file _pipsweep.txt\n");
   EXPECT_EQ(run.status, kFailureStatus);
   EXPECT_EQ(run.err, kFailureBox);
+}
+
+TEST(RunEnd, ReadFailureIsReportedNotHidden) {
+  // The first read of this process's own memory at offset 0 fails.
+  TempDir dir;
+  fs::create_symlink("/proc/self/mem", dir.path() / "deal.pbn");
+  const RunResult run = run_pipsweep({"deal.pbn"}, dir.path());
+  EXPECT_EQ(run.out, startup_text() + "Bridge file: deal.pbn\nfailed to read file deal.pbn\n");
+  EXPECT_EQ(run.status, kFailureStatus);
+  EXPECT_EQ(run.output_file, file_header("deal.pbn"));
 }
 
 TEST(RunEnd, OutputFileThatCannotBeOpened) {

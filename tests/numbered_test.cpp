@@ -125,6 +125,10 @@ TEST(NumberedReaders, DupBoardNumbers) {
        " \t\n" + dup_record(kHandsA, "  7") + "\r\n" + dup_record(kHandsB, "") + "\n\n" +
            dup_record(kHandsC, "") + "\r\n",
        first_board(7) + abc, abc},
+      {"a DOS end (Ctrl-Z and NUL padding) ends the file", "club.dup",
+       dup_record(kHandsA, "  7") + dup_record(kHandsB, "") + dup_record(kHandsC, "") + "\x1a" +
+           std::string(300, '\0') + dup_record(kHandsA, ""),
+       first_board(7) + abc, abc},
       {"input ending after piece 2 drops that record", "club.dup",
        dup_record(kHandsA, "  7") + kHandsB + padded("", 68), first_board(7) + deal_text(kDealA, 7),
        deal_text(kDealA, 7)},
@@ -136,6 +140,10 @@ TEST(NumberedReaders, BriRecords) {
   run_cases({
       {"three records are boards 1, 2 and 3", "club.bri",
        bri_record(kHandsA) + bri_record(kHandsB) + bri_record(kHandsC), abc, abc},
+      {"a DOS end (Ctrl-Z and NUL padding) ends the file", "club.bri",
+       bri_record(kHandsA) + bri_record(kHandsB) + bri_record(kHandsC) + "\x1a" +
+           std::string(127, '\0') + bri_record(kHandsA),
+       abc, abc},
       {"records written as lines", "club.bri", kHandsA + "\n" + kHandsB + "\r\n" + kHandsC, abc,
        abc},
       {"line ends between records and padding at the end are passed over", "club.bri",
@@ -152,7 +160,7 @@ TEST(NumberedReaders, ShortRecordsStopTheReader) {
        deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1)},
       {"bri first record short", "club.bri", "01020304\n" + bri_record(kHandsA),
        "error!no deals found.\n", "", kFailureStatus},
-      {"bri trailing bytes that are not padding", "club.bri", bri_record(kHandsA) + "\x1a",
+      {"bri trailing bytes that are not padding", "club.bri", bri_record(kHandsA) + "~",
        deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1)},
       {"dup piece 1 one character short", "club.dup",
        dup_record(kHandsA, "  3") + one_short + padded("", 68) + padded("", 10) +

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,9 @@ TEST(TextInput, ReadsLinesTheWayATextStreamDoes) {
       {"long line in pieces", std::string(2050, 'x') + "\n", 1024,
        {std::string(1023, 'x'), std::string(1023, 'x'), "xxxx\n"}},
       {"empty file", "", 1024, {}},
+      {"Ctrl-Z ends the input", "a\nb\x1a\0\0c\n"s, 1024, {"a\n", "b"}},
+      {"Ctrl-Z first", "\x1a" "a\n", 1024, {}},
+      {"CR before Ctrl-Z stays", "a\r\x1a\n", 1024, {"a\r"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -68,6 +74,52 @@ TEST(TextInput, RefusesDirectoriesAndMissingFiles) {
   EXPECT_FALSE(input.open((dir.path() / "missing.pbn").c_str()));
   char buffer[8];
   EXPECT_EQ(input.read_text(buffer, sizeof buffer), -1);
+}
+
+// A stream whose reads fail once the given number of bytes was delivered,
+// like a file on a failing disk.
+std::FILE* failing_stream(const std::string& bytes, std::size_t good) {
+  struct Source {
+    std::string bytes;
+    std::size_t pos;
+    std::size_t good;
+  };
+  cookie_io_functions_t io{};
+  io.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+    auto* source = static_cast<Source*>(cookie);
+    if (source->pos >= source->good) return -1;
+    const std::size_t n = std::min({size, source->good - source->pos, source->bytes.size() - source->pos});
+    std::memcpy(buffer, source->bytes.data() + source->pos, n);
+    source->pos += n;
+    return static_cast<ssize_t>(n);
+  };
+  io.close = [](void* cookie) {
+    delete static_cast<Source*>(cookie);
+    return 0;
+  };
+  return ::fopencookie(new Source{bytes, 0, good}, "rb", io);
+}
+
+TEST(TextInput, ReadErrorEndsTheInputAndIsKept) {
+  // Half a megabyte, so the failure falls well after the first block.
+  std::string bytes;
+  while (bytes.size() < (1u << 19)) bytes += "line\n";
+  for (const std::size_t good : {std::size_t{0}, std::size_t{100}, std::size_t{300000}}) {
+    SCOPED_TRACE(good);
+    TextInput input;
+    input.attach(failing_stream(bytes, good));
+    std::size_t delivered = 0;
+    char buffer[16];
+    for (int got; (got = input.read_text(buffer, sizeof buffer)) > 0;) delivered += static_cast<std::size_t>(got);
+    EXPECT_TRUE(input.failed());
+    EXPECT_LE(delivered, good);
+  }
+  TextInput whole;
+  whole.attach(failing_stream("a\n", 2));
+  char buffer[16];
+  while (whole.read_text(buffer, sizeof buffer) > 0) {
+  }
+  EXPECT_TRUE(whole.failed());  // the read after the last byte fails too
 }
 
 TEST(ScanDecimal, FollowsTheScanfRuleWithoutOverflow) {

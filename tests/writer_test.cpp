@@ -14,14 +14,14 @@ namespace {
 class WriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_symbols_ = direction_symbols;
-    output_stream = std::tmpfile();
-    ASSERT_NE(output_stream, nullptr);
+    saved_symbols_ = run_state.direction_symbols;
+    run_state.output_stream = std::tmpfile();
+    ASSERT_NE(run_state.output_stream, nullptr);
   }
   void TearDown() override {
-    std::fclose(output_stream);
-    output_stream = nullptr;
-    direction_symbols = saved_symbols_;
+    std::fclose(run_state.output_stream);
+    run_state.output_stream = nullptr;
+    run_state.direction_symbols = saved_symbols_;
   }
 
   struct Written {
@@ -31,16 +31,16 @@ class WriterTest : public ::testing::Test {
   };
 
   Written write(const DealVector& deal, std::int32_t board) {
-    std::rewind(output_stream);
+    std::rewind(run_state.output_stream);
     ::testing::internal::CaptureStdout();
     const std::int32_t result = write_deal(deal, board);
     Written w{::testing::internal::GetCapturedStdout(), {}, result};
-    std::fflush(output_stream);
-    const long size = std::ftell(output_stream);
-    std::rewind(output_stream);
+    std::fflush(run_state.output_stream);
+    const long size = std::ftell(run_state.output_stream);
+    std::rewind(run_state.output_stream);
     w.file.resize(static_cast<std::size_t>(size));
-    EXPECT_EQ(std::fread(w.file.data(), 1, w.file.size(), output_stream), w.file.size());
-    std::rewind(output_stream);
+    EXPECT_EQ(std::fread(w.file.data(), 1, w.file.size(), run_state.output_stream), w.file.size());
+    std::rewind(run_state.output_stream);
     return w;
   }
 
@@ -79,18 +79,18 @@ TEST_F(WriterTest, DirectionLinesAndBoardLines) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::int32_t before = deals_written;
+    const std::int32_t before = run_state.deals_written;
     const Written w = write(c.deal, c.board);
     EXPECT_EQ(w.file, c.lines);
     EXPECT_EQ(w.console, c.complete ? c.lines : c.lines + "Not a proper bridge file??\n");
     EXPECT_EQ(w.result == 0, c.complete);
     EXPECT_LT(w.result, c.complete ? 1 : 0);
-    EXPECT_EQ(deals_written, before + 1);
+    EXPECT_EQ(run_state.deals_written, before + 1);
   }
 }
 
 TEST_F(WriterTest, ShortSymbolArgumentWritesZeroBytes) {
-  direction_symbols = {'A', 'B', '\0', '\0', '?', '\0'};
+  run_state.direction_symbols = {'A', 'B', '\0', '\0', '?', '\0'};
   const DealVector by_suit = deal_where([](int card) { return card / 13; });
   const Written w = write(by_suit, 0);
   std::string expected = " AAA AAA AAA AAA A BBB BBB BBB BBB B";

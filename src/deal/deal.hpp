@@ -30,15 +30,21 @@ constexpr int card_index(int suit, int rank) {
   return suit * kRankCount + rank;
 }
 
-// One symbol per HandCode, zero-terminated. -d replaces the first four;
-// the fifth, for an unplaced card, never changes.
-extern std::array<char, 6> direction_symbols;
-// Deals handed to write_deal during this run.
-extern std::int32_t deals_written;
-// On with -p; the answer "q" at a pause switches it off for good.
-extern int pause_mode;
-// The open "_pipsweep.txt"; the driver opens and closes it.
-extern std::FILE* output_stream;
+// What the driver, the readers and the writer share for one run, with its
+// start values; assigning a fresh RunState starts a run anew.
+struct RunState {
+  // One symbol per HandCode, zero-terminated. -d replaces the first four;
+  // the fifth, for an unplaced card, never changes.
+  std::array<char, 6> direction_symbols{'T', 'R', 'D', 'L', '?', '\0'};
+  // Deals handed to write_deal during this run.
+  std::int32_t deals_written = 0;
+  // On with -p; the answer "q" at a pause switches it off for good.
+  int pause_mode = 0;
+  // The open "_pipsweep.txt"; the driver opens and closes it.
+  std::FILE* output_stream = nullptr;
+};
+
+extern RunState run_state;
 
 // Writes the deal (and its board line unless board is 0) to the console and
 // to the output stream, counts it, warns about unplaced cards and pauses in

@@ -6,10 +6,7 @@
 
 namespace pipsweep {
 
-std::array<char, 6> direction_symbols{'T', 'R', 'D', 'L', '?', '\0'};
-std::int32_t deals_written = 0;
-int pause_mode = 0;
-std::FILE* output_stream = nullptr;
+RunState run_state;
 
 namespace {
 
@@ -30,7 +27,7 @@ int build_line(const DealVector& deal, DirectionLine& line) {
       code = kNoHand;
       ++unplaced;
     }
-    line[n++] = direction_symbols[static_cast<std::size_t>(code)];
+    line[n++] = run_state.direction_symbols[static_cast<std::size_t>(code)];
   }
   line[n] = '\n';
   return unplaced;
@@ -45,7 +42,7 @@ void pause_for_user() {
   std::fputc('>', stdout);
   std::fflush(stdout);
   platform::discard_typed_ahead();
-  if (platform::read_console_char() == 'q') pause_mode = 0;
+  if (platform::read_console_char() == 'q') run_state.pause_mode = 0;
 }
 
 }  // namespace
@@ -54,13 +51,13 @@ std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
   DirectionLine line{};
   const int unplaced = build_line(deal, line);
   put_deal(stdout, line, board);
-  if (output_stream != nullptr) put_deal(output_stream, line, board);
-  ++deals_written;
+  if (run_state.output_stream != nullptr) put_deal(run_state.output_stream, line, board);
+  ++run_state.deals_written;
   // Counted once per destination, so the result is twice the unplaced cards.
   const std::int32_t count = -2 * unplaced;
   if (count < 0) std::puts("Not a proper bridge file??");
   std::fflush(stdout);
-  if (pause_mode != 0) pause_for_user();
+  if (run_state.pause_mode != 0) pause_for_user();
   return count;
 }
 

@@ -76,9 +76,9 @@ bool choose_input_path() {
 
 // True when everything written to the output file reached it.
 bool close_output() {
-  const bool write_error = std::ferror(output_stream) != 0;
-  const bool close_error = std::fclose(output_stream) != 0;
-  output_stream = nullptr;
+  const bool write_error = std::ferror(run_state.output_stream) != 0;
+  const bool close_error = std::fclose(run_state.output_stream) != 0;
+  run_state.output_stream = nullptr;
   return !write_error && !close_error;
 }
 
@@ -106,7 +106,8 @@ int run_input(const char* operand) {
       return failure_end();
   }
 
-  if (operand != nullptr) {
+  // An empty operand names no file: the user is asked, as without one.
+  if (operand != nullptr && operand[0] != '\0') {
     if (!store_input_path(operand)) return failure_end();
   } else if (!choose_input_path()) {
     return failure_end();
@@ -121,22 +122,25 @@ int run_input(const char* operand) {
     std::printf("can't open file %s\n", input_path.data());
     return failure_end();
   }
-  output_stream = std::fopen(output_file_name.data(), "w");
-  if (output_stream == nullptr) {
+  run_state.output_stream = std::fopen(output_file_name.data(), "w");
+  if (run_state.output_stream == nullptr) {
     std::printf("failed to open file %s for output\n", output_file_name.data());
     return failure_end();
   }
 
   std::printf("Bridge file: %s\n", input_path.data());
-  std::fprintf(output_stream, "%s\nBridge file: %s\n", kProgramTitle, input_path.data());
+  std::fprintf(run_state.output_stream, "%s\nBridge file: %s\n", kProgramTitle, input_path.data());
 
   kFormats[static_cast<std::size_t>(kind - 1)].reader();
 
-  if (!close_output()) {
-    std::printf("failed to write file %s\n", output_file_name.data());
-    return failure_end();
-  }
-  if (deals_written == 0) {
+  // A file that was only partly read, or output that never reached the
+  // disk, is no success, whatever was written before.
+  const bool read_ok = !input_stream.failed();
+  if (!read_ok) std::printf("failed to read file %s\n", input_path.data());
+  const bool write_ok = close_output();
+  if (!write_ok) std::printf("failed to write file %s\n", output_file_name.data());
+  if (!read_ok || !write_ok) return failure_end();
+  if (run_state.deals_written == 0) {
     std::puts("no deals found.");
     return failure_end();
   }

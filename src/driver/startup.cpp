@@ -33,8 +33,8 @@ void print_instructions() {
   std::puts("Take off the cards in sequential order");
   std::puts("The output of this program tells you where to put each card:");
   // %c prints a zero-byte symbol as the zero byte, as the writer does.
-  std::printf("%c = North, %c = East, %c = South, %c = West\n", direction_symbols[0],
-              direction_symbols[1], direction_symbols[2], direction_symbols[3]);
+  std::printf("%c = North, %c = East, %c = South, %c = West\n", run_state.direction_symbols[0],
+              run_state.direction_symbols[1], run_state.direction_symbols[2], run_state.direction_symbols[3]);
 }
 
 }  // namespace
@@ -48,11 +48,11 @@ int pipsweep_main(int argc, char** argv) {
         std::fflush(stdout);
         return 0;
       case 'p':
-        pause_mode = 1;
+        run_state.pause_mode = 1;
         break;
       case 'd':
         // Fills with zero bytes when the argument is shorter than four.
-        std::strncpy(direction_symbols.data(), ::optarg, 4);
+        std::strncpy(run_state.direction_symbols.data(), ::optarg, 4);
         break;
       default:
         std::printf("option %c ignored\n", ::optopt);

@@ -1,8 +1,24 @@
 #include "platform/text_input.hpp"
 
+#include <algorithm>
+#include <cstring>
+
 #include <sys/stat.h>
 
 namespace pipsweep {
+
+namespace {
+
+// Ctrl-Z: DOS-era files end with it (and NUL padding behind it).
+constexpr char kEndOfText = '\x1a';
+
+// The first c in [from, to), or to.
+const char* find_byte(const char* from, const char* to, char c) {
+  const void* found = std::memchr(from, c, static_cast<std::size_t>(to - from));
+  return found != nullptr ? static_cast<const char*>(found) : to;
+}
+
+}  // namespace
 
 TextInput::~TextInput() { close(); }
 
@@ -15,54 +31,74 @@ bool TextInput::open(const char* path) {
     std::fclose(file);
     return false;
   }
-  file_ = file;
-  pos_ = end_ = 0;
-  failed_ = false;
+  attach(file);
   return true;
+}
+
+void TextInput::attach(std::FILE* file) {
+  close();
+  file_ = file;
 }
 
 void TextInput::close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
   pos_ = end_ = 0;
+  at_end_ = failed_ = false;
 }
 
 bool TextInput::fill() {
-  if (failed_ || file_ == nullptr) return false;
-  end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  if (at_end_ || file_ == nullptr) return false;
   pos_ = 0;
+  end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
   if (end_ == 0) {
+    at_end_ = true;
     failed_ = std::ferror(file_) != 0;
     return false;
   }
   return true;
 }
 
-int TextInput::next_byte() {
-  if (pos_ == end_ && !fill()) return -1;
-  const int c = buffer_[pos_++];
-  if (c != '\r') return c;
-  // CR LF is one line end; the LF may lie in the next block of the file.
-  if (pos_ == end_ && !fill()) return c;
-  if (buffer_[pos_] == '\n') {
-    ++pos_;
-    return '\n';
-  }
-  return c;
-}
-
 int TextInput::read_text(char* buffer, int limit) {
   if (file_ == nullptr || limit < 2) return -1;
-  int count = 0;
-  while (count < limit - 1) {
-    const int c = next_byte();
-    if (c < 0) break;
-    buffer[count++] = static_cast<char>(c);
-    if (c == '\n') break;
+  const auto room = static_cast<std::size_t>(limit - 1);
+  std::size_t count = 0;
+  while (count < room) {
+    if (pos_ == end_ && !fill()) break;
+    // Copy in one go up to the first byte that needs a look.
+    const char* from = buffer_.data() + pos_;
+    const char* to = from + std::min(end_ - pos_, room - count);
+    const char* stop = find_byte(from, to, '\n');
+    stop = find_byte(from, stop, '\r');
+    stop = find_byte(from, stop, kEndOfText);
+    const auto plain = static_cast<std::size_t>(stop - from);
+    std::memcpy(buffer + count, from, plain);
+    count += plain;
+    pos_ += plain;
+    if (stop == to) continue;
+    ++pos_;
+    if (*stop == kEndOfText) {
+      pos_ = end_;
+      at_end_ = true;
+      break;
+    }
+    if (*stop == '\r') {
+      // CR LF is one line end; the LF may lie in the next block of the file.
+      if (pos_ == end_) fill();
+      if (pos_ < end_ && buffer_[pos_] == '\n') {
+        ++pos_;
+        buffer[count++] = '\n';
+        break;
+      }
+      buffer[count++] = '\r';
+      continue;
+    }
+    buffer[count++] = '\n';
+    break;
   }
   buffer[count] = '\0';
   if (failed_ || count == 0) return -1;
-  return count;
+  return static_cast<int>(count);
 }
 
 }  // namespace pipsweep

@@ -1,6 +1,7 @@
-// The input file, read as text: a CR LF pair reads as one line end on every
-// platform (a lone CR stays a CR), so every reader sees the same text
-// whether the file was written on Windows or not.
+// The input file, read the way a Windows text stream reads it, on every
+// platform: a CR LF pair is one line end (a lone CR stays a CR), and a
+// Ctrl-Z byte ends the input. So every reader sees the same text from the
+// same file, whichever system wrote it and whichever runs the tool.
 #pragma once
 
 #include <array>
@@ -19,8 +20,14 @@ class TextInput {
   // Opens a regular file (or pipe) for reading; false when it cannot be
   // opened or is a directory.
   bool open(const char* path);
+  // Reads from a stream that is already open (opened in binary mode); the
+  // TextInput closes it.
+  void attach(std::FILE* file);
   bool is_open() const { return file_ != nullptr; }
   void close();
+
+  // True once a read of the file failed (as opposed to reaching its end).
+  bool failed() const { return failed_; }
 
   // One read in the manner of fgets: at most limit - 1 bytes, stopping after
   // a line end, which is kept. Zero-terminates the buffer. Returns the number
@@ -29,13 +36,13 @@ class TextInput {
   int read_text(char* buffer, int limit);
 
  private:
-  int next_byte();
   bool fill();
 
   std::FILE* file_ = nullptr;
-  std::array<unsigned char, 1 << 16> buffer_{};
+  std::array<char, 1 << 16> buffer_{};
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  bool at_end_ = false;  // end of file, Ctrl-Z or a read error seen
   bool failed_ = false;
 };
 
