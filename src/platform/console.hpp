@@ -17,9 +17,9 @@ int read_console_char();
 bool read_console_line(std::string& line, std::size_t max_length);
 
 // Drops input that is already waiting before a pause reads its answer. On a
-// terminal: everything typed ahead. On a pipe or file: only the rest of the
-// previous answer's line that is already buffered, so a script can answer one
-// line per pause.
+// terminal or console: everything typed ahead. On a pipe or file: only the
+// rest of the previous answer's line that is already buffered, so a script
+// can answer one line per pause.
 void discard_typed_ahead();
 
 }  // namespace pipsweep::platform

@@ -1,5 +1,6 @@
-// Stands in for the Windows services the tool uses: the current directory,
-// the file-open dialog and the end-of-run message box.
+// The desktop services the tool uses: the current directory, the file-open
+// dialog and the end-of-run message box. Windows has them all; elsewhere
+// they are stood in for.
 #pragma once
 
 #include <cstddef>
@@ -14,14 +15,16 @@ DirectoryResult current_directory(char* buffer, std::size_t capacity);
 
 void set_current_directory(const char* path);
 
-// Asks the user for a bridge file. Uses the desktop's file chooser when a
-// desktop and zenity are there, otherwise reads one line from standard input.
-// Returns an empty string when nothing was chosen. Names longer than
-// max_length come back longer than max_length, never cut.
+// Asks the user for a bridge file: the Windows file-open dialog; elsewhere
+// the desktop's file chooser when a desktop and zenity are there, otherwise
+// one line from standard input. Returns an empty string when nothing was
+// chosen. Names longer than max_length come back longer than max_length,
+// never cut.
 std::string choose_file(const char* start_directory, std::size_t max_length);
 
-// The end-of-run message: always on standard error; also as a desktop
-// message that waits until it is closed, where a desktop is available.
+// The end-of-run message, waiting until the user closes it. On Windows a
+// message box with the program's own icon; elsewhere always on standard
+// error, and also as a desktop message where a desktop is available.
 void show_message_box(const char* caption, const char* text, bool success);
 
 }  // namespace pipsweep::platform
