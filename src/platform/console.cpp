@@ -1,10 +1,8 @@
 #include "platform/console.hpp"
 
-#include <array>
-#include <cerrno>
+#include "platform/standard_input.hpp"
 
-#include <termios.h>
-#include <unistd.h>
+#include <array>
 
 namespace pipsweep::platform {
 
@@ -26,16 +24,13 @@ ConsoleBuffer& console() {
 
 bool refill(ConsoleBuffer& in) {
   if (in.at_end) return false;
-  ssize_t got = 0;
-  do {
-    got = ::read(STDIN_FILENO, in.bytes.data(), in.bytes.size());
-  } while (got < 0 && errno == EINTR);
-  if (got <= 0) {
+  const std::size_t got = read_standard_input(in.bytes.data(), in.bytes.size());
+  if (got == 0) {
     in.at_end = true;
     return false;
   }
   in.pos = 0;
-  in.end = static_cast<std::size_t>(got);
+  in.end = got;
   return true;
 }
 
@@ -63,8 +58,7 @@ bool read_console_line(std::string& line, std::size_t max_length) {
 
 void discard_typed_ahead() {
   ConsoleBuffer& in = console();
-  if (::isatty(STDIN_FILENO) != 0) {
-    ::tcflush(STDIN_FILENO, TCIFLUSH);
+  if (flush_terminal_input()) {
     in.pos = in.end;
     in.line_open = false;
     return;
