@@ -28,20 +28,24 @@ bool is_set(const char* name) {
   return value != nullptr && value[0] != '\0';
 }
 
-bool on_path(std::string_view program) {
-  const char* path = std::getenv("PATH");
-  if (path == nullptr) return false;
-  std::string_view dirs(path);
+// The first directory of a colon-separated list that holds the file at
+// relative (a path after the directory) with the given access; empty_as is
+// what an empty entry stands for, or empty to pass it over.
+std::string first_dir_with(std::string_view dirs, std::string_view relative, int mode,
+                           std::string_view empty_as) {
   while (true) {
     const std::size_t colon = dirs.find(':');
-    std::string_view dir = dirs.substr(0, colon);
-    if (dir.empty()) dir = ".";
-    std::string candidate;
-    candidate.append(dir).append("/").append(program);
-    if (::access(candidate.c_str(), X_OK) == 0) return true;
-    if (colon == std::string_view::npos) return false;
+    std::string dir(dirs.substr(0, colon));
+    if (dir.empty()) dir = empty_as;
+    if (!dir.empty() && ::access((dir + std::string(relative)).c_str(), mode) == 0) return dir;
+    if (colon == std::string_view::npos) return {};
     dirs.remove_prefix(colon + 1);
   }
+}
+
+bool on_path(std::string_view program) {
+  const char* path = std::getenv("PATH");
+  return path != nullptr && !first_dir_with(path, "/" + std::string(program), X_OK, ".").empty();
 }
 
 // A graphical desktop with zenity to draw the dialogs.
@@ -75,20 +79,13 @@ std::string data_dirs() {
 }
 
 IconPlace find_icons() {
-  const std::string dirs = data_dirs();
-  std::string_view rest(dirs);
-  while (true) {
-    const std::size_t colon = rest.find(':');
-    const std::string share(rest.substr(0, colon));
-    if (!share.empty() && readable(share + std::string(kAppIcon))) return {share, true};
-    if (colon == std::string_view::npos) break;
-    rest.remove_prefix(colon + 1);
-  }
+  std::string share = first_dir_with(data_dirs(), kAppIcon, R_OK, "");
+  if (!share.empty()) return {share, true};
   // Installed under some other prefix: <prefix>/bin/pipsweep beside <prefix>/share.
   std::array<char, 4096> exe{};
   const ssize_t length = ::readlink("/proc/self/exe", exe.data(), exe.size() - 1);
   if (length <= 0) return {};
-  std::string share(exe.data(), static_cast<std::size_t>(length));
+  share.assign(exe.data(), static_cast<std::size_t>(length));
   share.erase(share.rfind('/') + 1);
   share += "../share";
   if (readable(share + std::string(kAppIcon))) return {share, false};
