@@ -3,7 +3,9 @@
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 namespace pipsweep {
@@ -16,14 +18,15 @@ constexpr int kNotACard = -1;
 
 // Rank position of a card letter. Deal generators write the honours either
 // in English or in Dutch (H, V, B), so both count; lower case does not.
-constexpr int csv_rank_position(char c) {
-  switch (c) {
-    case 'H': return rank_position('K');
-    case 'V': return rank_position('Q');
-    case 'B': return rank_position('J');
-    default: return rank_position(c);
-  }
-}
+constexpr std::array<std::int8_t, 256> kCsvRankOfByte = [] {
+  std::array<std::int8_t, 256> table = kRankOfByte;
+  table['H'] = table['K'];
+  table['V'] = table['Q'];
+  table['B'] = table['J'];
+  return table;
+}();
+
+constexpr int csv_rank_position(char c) { return kCsvRankOfByte[static_cast<unsigned char>(c)]; }
 
 // The byte at i, with the end of the text reading as the terminating zero.
 constexpr char byte_at(std::string_view text, std::size_t i) {

@@ -29,11 +29,9 @@ std::string_view leading_run(std::string_view text, std::string_view set) {
   return text.substr(0, std::min(text.find_first_not_of(set), text.size()));
 }
 
-HandCode hand_of_letter(char letter) {
-  constexpr std::string_view kLetters = "NESW";
-  const std::size_t hand = kLetters.find(letter);
-  return hand == std::string_view::npos ? -1 : static_cast<HandCode>(hand);
-}
+constexpr std::array<std::int8_t, 256> kHandOfByte = letter_table("NESW");
+
+HandCode hand_of_letter(char letter) { return kHandOfByte[static_cast<unsigned char>(letter)]; }
 
 // A value that does not begin with an integer, or one too large for the
 // board number, leaves the board number as it was.

@@ -72,11 +72,21 @@ constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 // Rank letters in rank-position order, ace first.
 inline constexpr std::string_view kRankLetters = "AKQJT98765432";
 
-// Rank position of a rank letter (upper case only); -1 for any other byte.
-constexpr int rank_position(char c) {
-  const std::size_t rank = kRankLetters.find(c);
-  return rank == std::string_view::npos ? -1 : static_cast<int>(rank);
+// One entry per byte value, looked up on every card letter of every deal:
+// the position of the byte in letters, or -1 when it is not among them.
+constexpr std::array<std::int8_t, 256> letter_table(std::string_view letters) {
+  std::array<std::int8_t, 256> table{};
+  table.fill(-1);
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    table[static_cast<unsigned char>(letters[i])] = static_cast<std::int8_t>(i);
+  }
+  return table;
 }
+
+inline constexpr std::array<std::int8_t, 256> kRankOfByte = letter_table(kRankLetters);
+
+// Rank position of a rank letter (upper case only); -1 for any other byte.
+constexpr int rank_position(char c) { return kRankOfByte[static_cast<unsigned char>(c)]; }
 
 enum class ScanResult { none, number, too_large };
 
