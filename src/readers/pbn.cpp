@@ -63,6 +63,33 @@ int take_deal(std::string_view text, PbnState& state) {
   return result < 0 ? -1 : 0;
 }
 
+// The name and value of a tag line, as views into the line (up to its
+// first zero byte): the name is the first word after the first "[", white
+// space before it skipped ("%s"); the value runs from the first blank after
+// the "[", the blank included, up to the next "]" or, without one, the end
+// of the line with its line end ("%[^]]"). Either is empty when there is
+// nothing to take. Returns 0 when the line holds no "[", 1 otherwise.
+int find_pbn_tag(std::string_view line, std::string_view& name, std::string_view& value) {
+  line = c_text(line);
+  const std::size_t bracket = line.find('[');
+  if (bracket == std::string_view::npos) return 0;
+  const std::string_view rest = line.substr(bracket + 1);
+
+  std::size_t start = 0;
+  while (start < rest.size() && is_c_space(rest[start])) ++start;
+  std::size_t end = start;
+  while (end < rest.size() && !is_c_space(rest[end])) ++end;
+  name = rest.substr(start, end - start);
+
+  const std::size_t blank = rest.find(' ');
+  value = {};
+  if (blank != std::string_view::npos) {
+    const std::string_view from_blank = rest.substr(blank);
+    value = from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size()));
+  }
+  return 1;
+}
+
 // Returns -1 when the reader must stop.
 int handle_tag(std::string_view name, std::string_view value, PbnState& state) {
   const std::size_t quote = value.find('"');
@@ -83,25 +110,11 @@ int handle_tag(std::string_view name, std::string_view value, PbnState& state) {
 }  // namespace
 
 int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
-  line = c_text(line);
-  const std::size_t bracket = line.find('[');
-  if (bracket == std::string_view::npos) return 0;
-  const std::string_view rest = line.substr(bracket + 1);
-
-  // The name: the first word, white space before it skipped ("%s").
-  std::size_t start = 0;
-  while (start < rest.size() && is_c_space(rest[start])) ++start;
-  std::size_t end = start;
-  while (end < rest.size() && !is_c_space(rest[end])) ++end;
-  if (end > start) name.assign(rest.substr(start, end - start));
-
-  // The value: from the first blank, the blank included, up to the next "]"
-  // or, without one, the end of the line with its line end ("%[^]]").
-  const std::size_t blank = rest.find(' ');
-  if (blank != std::string_view::npos) {
-    const std::string_view from_blank = rest.substr(blank);
-    value.assign(from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size())));
-  }
+  std::string_view name_text;
+  std::string_view value_text;
+  if (find_pbn_tag(line, name_text, value_text) == 0) return 0;
+  if (!name_text.empty()) name.assign(name_text);
+  if (!value_text.empty()) value.assign(value_text);
   return 1;
 }
 
@@ -150,13 +163,14 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
 }
 
 void read_pbn_file() {
-  PbnField name;
-  PbnField value;
+  // Every line is looked at where it was read: tag lines are most of a
+  // PBN file, and copying out their names and values cost more than the rest.
+  PbnLine line;
   PbnState state;
-  for (;;) {
-    const int got = read_pbn_tag(name, value);
-    if (got < 0) return;
-    if (got > 0 && handle_tag(name.c_text(), value.c_text(), state) < 0) return;
+  std::string_view name;
+  std::string_view value;
+  while (read_input_text(line) > 0) {
+    if (find_pbn_tag(line.c_text(), name, value) > 0 && handle_tag(name, value, state) < 0) return;
   }
 }
 
