@@ -42,7 +42,7 @@ measure() {
     elapsed=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }')
     kb=$(tail -n 1 mem.txt)
     if [ -z "$best" ] || awk -v a="$elapsed" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$elapsed; fi
-    [ "$kb" -gt "$peak" ] && peak=$kb
+    if [ "$kb" -gt "$peak" ]; then peak=$kb; fi
   done
 }
 

@@ -23,13 +23,18 @@ struct PbnState {
   DealVector deal{};
 };
 
+using LetterTable = std::array<std::int8_t, 256>;
+
+constexpr LetterTable kHandOfByte = letter_table("NESW");
+constexpr LetterTable kVulnerabilityLetters = letter_table("NESWA");
+
 // The run of characters from the set at the very start of the text, as
 // "%[...]" takes it (no white space skipped).
-std::string_view leading_run(std::string_view text, std::string_view set) {
-  return text.substr(0, std::min(text.find_first_not_of(set), text.size()));
+std::string_view leading_run(std::string_view text, const LetterTable& set) {
+  std::size_t n = 0;
+  while (n < text.size() && set[static_cast<unsigned char>(text[n])] >= 0) ++n;
+  return text.substr(0, n);
 }
-
-constexpr std::array<std::int8_t, 256> kHandOfByte = letter_table("NESW");
 
 HandCode hand_of_letter(char letter) { return kHandOfByte[static_cast<unsigned char>(letter)]; }
 
@@ -41,13 +46,13 @@ void take_board(std::string_view text, PbnState& state) {
 }
 
 void take_dealer(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, "NESW");
+  const std::string_view run = leading_run(text, kHandOfByte);
   if (run.empty()) return;
   state.dealer = run == "E" ? 1 : run == "S" ? 2 : run == "W" ? 3 : 0;
 }
 
 void take_vulnerability(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, "NESWA");
+  const std::string_view run = leading_run(text, kVulnerabilityLetters);
   if (run.empty()) return;
   state.vulnerability = run == "NS" ? 1 : run == "EW" ? 2 : run == "A" ? 3 : 0;
 }
@@ -63,46 +68,61 @@ int take_deal(std::string_view text, PbnState& state) {
   return result < 0 ? -1 : 0;
 }
 
-// The name and value of a tag line, as views into the line (up to its
-// first zero byte): the name is the first word after the first "[", white
-// space before it skipped ("%s"); the value runs from the first blank after
-// the "[", the blank included, up to the next "]" or, without one, the end
-// of the line with its line end ("%[^]]"). Either is empty when there is
-// nothing to take. Returns 0 when the line holds no "[", 1 otherwise.
-int find_pbn_tag(std::string_view line, std::string_view& name, std::string_view& value) {
+// Splits a tag line in place (up to its first zero byte) at its first "[":
+// name is the first word after it, white space before it skipped ("%s"),
+// and empty when there is none; rest is everything after the "[". Returns 0
+// when the line holds no "[", 1 otherwise.
+int find_pbn_tag(std::string_view line, std::string_view& name, std::string_view& rest) {
   line = c_text(line);
-  const std::size_t bracket = line.find('[');
+  // A tag line starts with its bracket; any other line is searched.
+  const std::size_t bracket = !line.empty() && line.front() == '[' ? 0 : line.find('[');
   if (bracket == std::string_view::npos) return 0;
-  const std::string_view rest = line.substr(bracket + 1);
+  rest = line.substr(bracket + 1);
 
   std::size_t start = 0;
   while (start < rest.size() && is_c_space(rest[start])) ++start;
   std::size_t end = start;
   while (end < rest.size() && !is_c_space(rest[end])) ++end;
   name = rest.substr(start, end - start);
-
-  const std::size_t blank = rest.find(' ');
-  value = {};
-  if (blank != std::string_view::npos) {
-    const std::string_view from_blank = rest.substr(blank);
-    value = from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size()));
-  }
   return 1;
 }
 
+// The value of a tag split by find_pbn_tag: from the first blank after the
+// "[", the blank included, up to the next "]" or, without one, the end of
+// the line with its line end ("%[^]]"); empty without a blank.
+std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
+  // In a tag line the blank follows the name at once; the name holds none,
+  // so when nothing stands before the name that blank is the first.
+  const std::size_t name_end = name.size();
+  const std::size_t blank = name.data() == rest.data() && name_end < rest.size() && rest[name_end] == ' '
+                                ? name_end
+                                : rest.find(' ');
+  if (blank == std::string_view::npos) return {};
+  const std::string_view from_blank = rest.substr(blank);
+  return from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size()));
+}
+
 // Returns -1 when the reader must stop.
-int handle_tag(std::string_view name, std::string_view value, PbnState& state) {
-  const std::size_t quote = value.find('"');
+int handle_tag(std::string_view name, std::string_view rest, PbnState& state) {
+  enum class Tag { other, board, dealer, vulnerable, deal };
+  const Tag tag = name == "Board"        ? Tag::board
+                  : name == "Dealer"     ? Tag::dealer
+                  : name == "Vulnerable" ? Tag::vulnerable
+                  : name == "Deal"       ? Tag::deal
+                                         : Tag::other;
+  // The value of any other tag is never looked at.
+  if (tag == Tag::other) return 0;
+  const std::string_view value = pbn_tag_value(rest, name);
+  // The value starts with its blank, so the quote is mostly right behind it.
+  const std::size_t quote = value.size() > 1 && value[1] == '"' ? 1 : value.find('"');
   if (quote == std::string_view::npos) return 0;
   const std::string_view text = value.substr(quote + 1);
-  if (name == "Board") {
-    take_board(text, state);
-  } else if (name == "Dealer") {
-    take_dealer(text, state);
-  } else if (name == "Vulnerable") {
-    take_vulnerability(text, state);
-  } else if (name == "Deal") {
-    return take_deal(text, state);
+  switch (tag) {
+    case Tag::board: take_board(text, state); break;
+    case Tag::dealer: take_dealer(text, state); break;
+    case Tag::vulnerable: take_vulnerability(text, state); break;
+    case Tag::deal: return take_deal(text, state);
+    case Tag::other: break;
   }
   return 0;
 }
@@ -111,9 +131,10 @@ int handle_tag(std::string_view name, std::string_view value, PbnState& state) {
 
 int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
   std::string_view name_text;
-  std::string_view value_text;
-  if (find_pbn_tag(line, name_text, value_text) == 0) return 0;
+  std::string_view rest;
+  if (find_pbn_tag(line, name_text, rest) == 0) return 0;
   if (!name_text.empty()) name.assign(name_text);
+  const std::string_view value_text = pbn_tag_value(rest, name_text);
   if (!value_text.empty()) value.assign(value_text);
   return 1;
 }
@@ -139,9 +160,15 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
   int suit = 0;
   int cards = 0;
   // Whatever follows the 52nd card is not looked at.
-  for (std::size_t i = 1; i < text.size() && cards < kCardCount && !is_end_byte(text[i]); ++i) {
+  for (std::size_t i = 1; i < text.size() && cards < kCardCount; ++i) {
     const char c = text[i];
-    if (c == ' ') {
+    // Rank letters are most of the text, and none of them ends it.
+    if (const int rank = rank_position(c); rank >= 0) {
+      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
+      ++cards;
+    } else if (is_end_byte(c)) {
+      break;
+    } else if (c == ' ') {
       hand = (hand + 1) % kHandCount;
       suit = 0;
     } else if (c == '.') {
@@ -149,9 +176,6 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
         std::puts("error!");
         return -1;
       }
-    } else if (const int rank = rank_position(c); rank >= 0) {
-      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
-      ++cards;
     }
   }
   if (cards != kCardCount) {
@@ -168,9 +192,9 @@ void read_pbn_file() {
   PbnLine line;
   PbnState state;
   std::string_view name;
-  std::string_view value;
+  std::string_view rest;
   while (read_input_text(line) > 0) {
-    if (find_pbn_tag(line.c_text(), name, value) > 0 && handle_tag(name, value, state) < 0) return;
+    if (find_pbn_tag(line.c_text(), name, rest) > 0 && handle_tag(name, rest, state) < 0) return;
   }
 }
 
