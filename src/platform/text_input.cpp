@@ -69,8 +69,11 @@ int TextInput::read_text(char* buffer, int limit) {
     const char* from = buffer_.data() + pos_;
     const char* to = from + std::min(end_ - pos_, room - count);
     const char* stop = find_byte(from, to, '\n');
-    stop = find_byte(from, stop, '\r');
     stop = find_byte(from, stop, kEndOfText);
+    // Only a CR right before the line end, or the last byte at hand (whose
+    // LF may lie further on), can start a CR LF pair; any other CR is
+    // followed by some other byte and stays as it is.
+    if (stop != from && stop[-1] == '\r' && (stop == to || *stop == '\n')) --stop;
     const auto plain = static_cast<std::size_t>(stop - from);
     std::memcpy(buffer + count, from, plain);
     count += plain;
