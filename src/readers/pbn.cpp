@@ -158,24 +158,27 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
   deal.fill(kNoHand);
   HandCode hand = first;
   int suit = 0;
+  int suit_start = card_index(0, 0);
   int cards = 0;
-  // Whatever follows the 52nd card is not looked at.
-  for (std::size_t i = 1; i < text.size() && cards < kCardCount; ++i) {
+  for (std::size_t i = 1; i < text.size(); ++i) {
     const char c = text[i];
     // Rank letters are most of the text, and none of them ends it.
     if (const int rank = rank_position(c); rank >= 0) {
-      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
-      ++cards;
+      deal[static_cast<std::size_t>(suit_start + rank)] = hand;
+      // Whatever follows the 52nd card is not looked at.
+      if (++cards == kCardCount) break;
     } else if (is_end_byte(c)) {
       break;
     } else if (c == ' ') {
       hand = (hand + 1) % kHandCount;
       suit = 0;
+      suit_start = card_index(0, 0);
     } else if (c == '.') {
       if (++suit == kSuitCount) {
         std::puts("error!");
         return -1;
       }
+      suit_start = card_index(suit, 0);
     }
   }
   if (cards != kCardCount) {

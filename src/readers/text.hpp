@@ -63,9 +63,14 @@ int read_input_text(TextBuffer<Size>& text) {
 // i.e. 0 to 31 and 128 to 255.
 constexpr bool is_end_byte(char c) { return static_cast<signed char>(c) <= 31; }
 
-constexpr bool is_c_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// The white space of isspace in the C locale.
+inline constexpr std::array<bool, 256> kCSpace = [] {
+  std::array<bool, 256> table{};
+  for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+
+constexpr bool is_c_space(char c) { return kCSpace[static_cast<unsigned char>(c)]; }
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
