@@ -14,19 +14,24 @@ namespace {
 
 using CsvLine = TextBuffer<kLineBufferSize>;
 
-constexpr int kNotACard = -1;
-
-// Rank position of a card letter. Deal generators write the honours either
-// in English or in Dutch (H, V, B), so both count; lower case does not.
-constexpr std::array<std::int8_t, 256> kCsvRankOfByte = [] {
+// What a byte of the card part is: a rank position (0 to 12), the field
+// separator, or anything else. Deal generators write the honours either in
+// English or in Dutch (H, V, B), so both count; lower case does not.
+constexpr std::int8_t kComma = kRankCount;
+constexpr std::int8_t kOtherByte = kRankCount + 1;
+constexpr std::array<std::int8_t, 256> kCsvByteKind = [] {
   std::array<std::int8_t, 256> table = kRankOfByte;
   table['H'] = table['K'];
   table['V'] = table['Q'];
   table['B'] = table['J'];
+  for (std::int8_t& kind : table) {
+    if (kind < 0) kind = kOtherByte;
+  }
+  table[','] = kComma;
   return table;
 }();
-
-constexpr int csv_rank_position(char c) { return kCsvRankOfByte[static_cast<unsigned char>(c)]; }
+// The 16 suit fields, North's spades to West's clubs.
+constexpr int kSuitFields = kHandCount * kSuitCount;
 
 // The byte at i, with the end of the text reading as the terminating zero.
 constexpr char byte_at(std::string_view text, std::size_t i) {
@@ -42,28 +47,30 @@ void report_card_count(int cards) {
 // (52 at most; the scan stops right behind the 52nd) or -1 after reporting
 // a fifth hand; position receives the index right behind the last byte read.
 int scan_cards(std::string_view text, DealVector& deal, std::size_t& position) {
-  int hand = 0;
-  int suit = 0;
+  int field = 0;
   int cards = 0;
+  // Where a byte that is no card "places" its hand, so that every byte
+  // takes the same path: whether a byte is a card or a separator cannot be
+  // guessed, and a wrong guess costs more than the store.
+  HandCode no_card = kNoHand;
   std::size_t i = 0;
-  do {
-    const char c = text[i];
-    if (const int rank = csv_rank_position(c); rank != kNotACard) {
-      // A card listed twice is overwritten and counted again; write_deal
-      // then finds the card that this leaves without a hand.
-      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
-      ++cards;
-    } else if (c == ',') {
-      if (++suit == kSuitCount) {
-        suit = 0;
-        if (++hand == kHandCount) {
-          std::puts("error!");
-          return -1;
-        }
-      }
+  for (;;) {
+    const int kind = kCsvByteKind[static_cast<unsigned char>(text[i++])];
+    const bool is_card = kind < kComma;
+    const int rank = is_card ? kind : 0;
+    // A card listed twice is overwritten and counted again; write_deal then
+    // finds the card that this leaves without a hand.
+    HandCode& slot = is_card ? deal[static_cast<std::size_t>(card_index(field % kSuitCount, rank))] : no_card;
+    slot = field / kSuitCount;
+    cards += is_card ? 1 : 0;
+    if (cards == kCardCount) break;
+    field += kind == kComma ? 1 : 0;
+    if (field == kSuitFields) {
+      std::puts("error!");
+      return -1;
     }
-    ++i;
-  } while (cards < kCardCount && !is_end_byte(byte_at(text, i)));
+    if (is_end_byte(byte_at(text, i))) break;
+  }
   position = i;
   return cards;
 }
@@ -114,9 +121,12 @@ int read_csv_record(DealVector& deal, std::int32_t& board) {
 }
 
 void read_csv_file() {
+  // One line buffer for the whole file rather than a fresh one per line.
+  CsvLine line;
   DealVector deal{};
   std::int32_t board = 0;
-  while (read_csv_record(deal, board) >= 0) {
+  while (read_input_text(line) >= 0) {
+    if (parse_csv_line(line.view(), deal, board) < 0) return;
     if (write_deal(deal, board) < 0) return;
   }
 }
