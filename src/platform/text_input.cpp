@@ -56,7 +56,13 @@ bool TextInput::fill() {
     failed_ = std::ferror(file_) != 0;
     return false;
   }
-  return true;
+  // Ctrl-Z ends the input: the block ends there and nothing more is read.
+  // Looked for once per block rather than in every line.
+  if (const void* stop = std::memchr(buffer_.data(), kEndOfText, end_); stop != nullptr) {
+    end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
+    at_end_ = true;
+  }
+  return end_ > 0;
 }
 
 int TextInput::read_text(char* buffer, int limit) {
@@ -69,22 +75,16 @@ int TextInput::read_text(char* buffer, int limit) {
     const char* from = buffer_.data() + pos_;
     const char* to = from + std::min(end_ - pos_, room - count);
     const char* stop = find_byte(from, to, '\n');
-    stop = find_byte(from, stop, kEndOfText);
     // Only a CR right before the line end, or the last byte at hand (whose
     // LF may lie further on), can start a CR LF pair; any other CR is
     // followed by some other byte and stays as it is.
-    if (stop != from && stop[-1] == '\r' && (stop == to || *stop == '\n')) --stop;
+    if (stop != from && stop[-1] == '\r') --stop;
     const auto plain = static_cast<std::size_t>(stop - from);
     std::memcpy(buffer + count, from, plain);
     count += plain;
     pos_ += plain;
     if (stop == to) continue;
     ++pos_;
-    if (*stop == kEndOfText) {
-      pos_ = end_;
-      at_end_ = true;
-      break;
-    }
     if (*stop == '\r') {
       // CR LF is one line end; the LF may lie in the next block of the file.
       if (pos_ == end_) fill();
