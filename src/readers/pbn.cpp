@@ -38,6 +38,39 @@ std::string_view leading_run(std::string_view text, const LetterTable& set) {
 
 HandCode hand_of_letter(char letter) { return kHandOfByte[static_cast<unsigned char>(letter)]; }
 
+// What one byte of a deal text does: a rank letter places a card of the
+// current suit, a blank moves to the next hand and back to spades, a dot to
+// the next suit, a byte 31 or below (as a signed byte) ends the text, and
+// anything else is passed over.
+// Per suit, the 13 cards and one spare place for bytes that are no card.
+constexpr int kPlacesPerSuit = kRankCount + 1;
+constexpr std::int8_t kSparePlace = kRankCount;
+
+struct DealByte {
+  std::int8_t place;      // rank position, or kSparePlace for a byte that is no card
+  std::int8_t cards;      // 1 for a card
+  std::int8_t hands;      // 1 for a blank
+  std::int8_t suits;      // kPlacesPerSuit for a dot: the next suit's places
+  std::int8_t suit_mask;  // 0 for a blank (back to spades), all bits otherwise
+  bool ends;
+};
+
+
+constexpr std::array<DealByte, 256> kDealBytes = [] {
+  std::array<DealByte, 256> table{};
+  for (int value = 0; value < 256; ++value) {
+    DealByte& byte = table[static_cast<std::size_t>(value)];
+    const int rank = kRankOfByte[static_cast<std::size_t>(value)];
+    byte.place = rank >= 0 ? static_cast<std::int8_t>(rank) : kSparePlace;
+    byte.cards = rank >= 0 ? 1 : 0;
+    byte.hands = value == ' ' ? 1 : 0;
+    byte.suits = value == '.' ? kPlacesPerSuit : 0;
+    byte.suit_mask = value == ' ' ? 0 : -1;
+    byte.ends = is_end_byte(static_cast<char>(value));
+  }
+  return table;
+}();
+
 // A value that does not begin with an integer, or one too large for the
 // board number, leaves the board number as it was.
 void take_board(std::string_view text, PbnState& state) {
@@ -155,32 +188,36 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
     std::fputs("first direction not recognized", stdout);
     return -1;
   }
-  deal.fill(kNoHand);
+  // Every byte takes the same path, as whether it is a card, a dot or a
+  // blank cannot be guessed and a wrong guess costs more than the work: a
+  // byte that is no card "places" its hand on its suit's spare place.
+  std::array<HandCode, kSuitCount * kPlacesPerSuit> placed;
+  placed.fill(kNoHand);
+  // Hands count 0 to 3, so the next hand is found with a mask.
+  static_assert(kHandCount == 4);
   HandCode hand = first;
-  int suit = 0;
-  int suit_start = card_index(0, 0);
+  int suit_places = 0;  // the current suit's first place
   int cards = 0;
+  int result = 0;
   for (std::size_t i = 1; i < text.size(); ++i) {
-    const char c = text[i];
-    // Rank letters are most of the text, and none of them ends it.
-    if (const int rank = rank_position(c); rank >= 0) {
-      deal[static_cast<std::size_t>(suit_start + rank)] = hand;
-      // Whatever follows the 52nd card is not looked at.
-      if (++cards == kCardCount) break;
-    } else if (is_end_byte(c)) {
+    const DealByte& byte = kDealBytes[static_cast<unsigned char>(text[i])];
+    if (byte.ends) break;
+    placed[static_cast<std::size_t>(suit_places + byte.place)] = hand;
+    cards += byte.cards;
+    // Whatever follows the 52nd card is not looked at.
+    if (cards == kCardCount) break;
+    hand = (hand + byte.hands) & (kHandCount - 1);
+    suit_places = (suit_places + byte.suits) & byte.suit_mask;
+    if (suit_places == kSuitCount * kPlacesPerSuit) {
+      std::puts("error!");
+      result = -1;
       break;
-    } else if (c == ' ') {
-      hand = (hand + 1) % kHandCount;
-      suit = 0;
-      suit_start = card_index(0, 0);
-    } else if (c == '.') {
-      if (++suit == kSuitCount) {
-        std::puts("error!");
-        return -1;
-      }
-      suit_start = card_index(suit, 0);
     }
   }
+  for (int s = 0; s < kSuitCount; ++s) {
+    std::copy_n(placed.begin() + s * kPlacesPerSuit, kRankCount, deal.begin() + card_index(s, 0));
+  }
+  if (result < 0) return result;
   if (cards != kCardCount) {
     std::printf("%d cards!? ", cards);
     std::puts("error!");
