@@ -68,6 +68,20 @@ bool TextInput::fill() {
 int TextInput::read_text(char* buffer, int limit) {
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
+  // Most lines lie whole in the block at hand: one scan and one copy.
+  if (pos_ < end_ && !failed_) {
+    const char* from = buffer_.data() + pos_;
+    const char* to = from + std::min(end_ - pos_, room);
+    if (const char* line_end = find_byte(from, to, '\n'); line_end != to) {
+      auto length = static_cast<std::size_t>(line_end - from);
+      pos_ += length + 1;
+      if (length > 0 && line_end[-1] == '\r') --length;
+      std::memcpy(buffer, from, length);
+      buffer[length] = '\n';
+      buffer[length + 1] = '\0';
+      return static_cast<int>(length + 1);
+    }
+  }
   std::size_t count = 0;
   while (count < room) {
     if (pos_ == end_ && !fill()) break;
