@@ -234,7 +234,7 @@ void read_pbn_file() {
   std::string_view name;
   std::string_view rest;
   while (read_input_text(line) > 0) {
-    if (find_pbn_tag(line.c_text(), name, rest) > 0 && handle_tag(name, rest, state) < 0) return;
+    if (find_pbn_tag(line.view(), name, rest) > 0 && handle_tag(name, rest, state) < 0) return;
   }
 }
 
