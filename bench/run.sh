@@ -30,20 +30,22 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# Sets best (seconds) and peak (kB) for the command, over $runs runs.
-measure() {
-  best=""
-  peak=0
-  local i start end elapsed kb
-  for ((i = 0; i < runs; i++)); do
-    start=$EPOCHREALTIME
-    /usr/bin/time -f '%M' -o mem.txt "$@" < /dev/null > /dev/null 2> /dev/null
-    end=$EPOCHREALTIME
-    elapsed=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }')
-    kb=$(tail -n 1 mem.txt)
-    if [ -z "$best" ] || awk -v a="$elapsed" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$elapsed; fi
-    if [ "$kb" -gt "$peak" ]; then peak=$kb; fi
-  done
+# Runs the command once; sets elapsed (seconds) and kb (peak resident kB).
+run_once() {
+  local start end
+  start=$EPOCHREALTIME
+  /usr/bin/time -f '%M' -o mem.txt "$@" < /dev/null > /dev/null 2> /dev/null
+  end=$EPOCHREALTIME
+  elapsed=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }')
+  kb=$(tail -n 1 mem.txt)
+}
+
+# Keeps the smaller time in the variable named $1 and the larger peak in $2.
+keep_best() {
+  if [ -z "${!1}" ] || awk -v a="$elapsed" -v b="${!1}" 'BEGIN { exit !(a < b) }'; then
+    printf -v "$1" '%s' "$elapsed"
+  fi
+  if [ "$kb" -gt "${!2}" ]; then printf -v "$2" '%s' "$kb"; fi
 }
 
 printf '%-4s %8s %11s %9s %9s %11s %6s %8s %8s\n' \
@@ -52,12 +54,17 @@ for format in $formats; do
   for count in $counts; do
     file=deals.$format
     "$gen" "$format" "$count" > "$file"
-    measure "$pipsweep" "$file"
-    p_best=$best p_peak=$peak
+    # The two programs take turns, so that a busy spell on the machine
+    # slows both rather than one.
+    p_best="" p_peak=0 f_best="" f_peak=0
+    for ((run = 0; run < runs; run++)); do
+      run_once "$pipsweep" "$file"
+      keep_best p_best p_peak
+      run_once "$floor" "$file" "$count"
+      keep_best f_best f_peak
+    done
     lines=$(grep -c -x ' [TRDL? ]\{71\}' _pipsweep.txt || true)
     [ "$lines" -eq "$count" ] || { echo "$format $count: $lines deals in _pipsweep.txt" >&2; exit 1; }
-    measure "$floor" "$file" "$count"
-    f_best=$best f_peak=$peak
     [ "$(stat -c %s _pipsweep.txt)" -eq "$(stat -c %s _floor.txt)" ] ||
       { echo "$format $count: _pipsweep.txt and _floor.txt differ in size" >&2; exit 1; }
     awk -v f="$format" -v n="$count" -v bytes="$(stat -c %s "$file")" -v p="$p_best" -v fl="$f_best" \

@@ -43,7 +43,7 @@ void TextInput::attach(std::FILE* file) {
 void TextInput::close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
-  pos_ = end_ = 0;
+  pos_ = end_ = zero_ = 0;
   at_end_ = failed_ = false;
 }
 
@@ -62,26 +62,26 @@ bool TextInput::fill() {
     end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
     at_end_ = true;
   }
+  zero_ = static_cast<std::size_t>(find_byte(buffer_.data(), buffer_.data() + end_, '\0') - buffer_.data());
   return end_ > 0;
 }
 
-int TextInput::read_text(char* buffer, int limit) {
-  if (file_ == nullptr || limit < 2) return -1;
-  const auto room = static_cast<std::size_t>(limit - 1);
-  // Most lines lie whole in the block at hand: one scan and one copy.
-  if (pos_ < end_ && !failed_) {
-    const char* from = buffer_.data() + pos_;
-    const char* to = from + std::min(end_ - pos_, room);
-    if (const char* line_end = find_byte(from, to, '\n'); line_end != to) {
-      auto length = static_cast<std::size_t>(line_end - from);
-      pos_ += length + 1;
-      if (length > 0 && line_end[-1] == '\r') --length;
-      std::memcpy(buffer, from, length);
-      buffer[length] = '\n';
-      buffer[length + 1] = '\0';
-      return static_cast<int>(length + 1);
-    }
-  }
+std::size_t TextInput::take_line(char* buffer, std::size_t room) {
+  if (pos_ == end_ || failed_) return 0;
+  const char* from = buffer_.data() + pos_;
+  const char* to = from + std::min(end_ - pos_, room);
+  const char* line_end = find_byte(from, to, '\n');
+  if (line_end == to) return 0;
+  auto length = static_cast<std::size_t>(line_end - from);
+  pos_ += length + 1;
+  if (length > 0 && line_end[-1] == '\r') --length;
+  std::memcpy(buffer, from, length);
+  buffer[length] = '\n';
+  buffer[length + 1] = '\0';
+  return length + 1;
+}
+
+int TextInput::read_pieces(char* buffer, std::size_t room) {
   std::size_t count = 0;
   while (count < room) {
     if (pos_ == end_ && !fill()) break;
@@ -116,6 +116,33 @@ int TextInput::read_text(char* buffer, int limit) {
   buffer[count] = '\0';
   if (failed_ || count == 0) return -1;
   return static_cast<int>(count);
+}
+
+int TextInput::read_text(char* buffer, int limit) {
+  if (file_ == nullptr || limit < 2) return -1;
+  const auto room = static_cast<std::size_t>(limit - 1);
+  // Most lines lie whole in the block at hand: one scan and one copy.
+  if (const std::size_t taken = take_line(buffer, room); taken > 0) return static_cast<int>(taken);
+  return read_pieces(buffer, room);
+}
+
+int TextInput::read_text(char* buffer, int limit, int& c_length) {
+  c_length = 0;
+  if (file_ == nullptr || limit < 2) return -1;
+  const auto room = static_cast<std::size_t>(limit - 1);
+  if (zero_ < pos_) {
+    zero_ = static_cast<std::size_t>(find_byte(buffer_.data() + pos_, buffer_.data() + end_, '\0') - buffer_.data());
+  }
+  const std::size_t start = pos_;
+  if (const std::size_t taken = take_line(buffer, room); taken > 0) {
+    // Neither CR nor LF is the zero byte, so it lies in the text read when
+    // it lies before the line end.
+    c_length = static_cast<int>(std::min(zero_ - start, taken));
+    return static_cast<int>(taken);
+  }
+  const int got = read_pieces(buffer, room);
+  if (got > 0) c_length = static_cast<int>(find_byte(buffer, buffer + got, '\0') - buffer);
+  return got;
 }
 
 }  // namespace pipsweep

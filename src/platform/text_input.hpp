@@ -34,14 +34,27 @@ class TextInput {
   // of bytes read (which may include zero bytes), or -1 at the end of the
   // input or on a read error with nothing read.
   int read_text(char* buffer, int limit);
+  // The same read; c_length receives how many of the bytes read come before
+  // the first zero byte among them (all of them when there is none), so
+  // that the text need not be searched for it again.
+  int read_text(char* buffer, int limit, int& c_length);
 
  private:
   bool fill();
+  // Reads the line at hand when it ends within the block and within room
+  // bytes: one scan and one copy. Returns the bytes delivered, 0 otherwise
+  // (nothing is then read).
+  std::size_t take_line(char* buffer, std::size_t room);
+  // The general read, piece by piece across blocks.
+  int read_pieces(char* buffer, std::size_t room);
 
   std::FILE* file_ = nullptr;
   std::array<char, 1 << 16> buffer_{};
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  // The first zero byte in the block at or after pos_, or end_ for none;
+  // only while it is not behind pos_, else it is looked for again.
+  std::size_t zero_ = 0;
   bool at_end_ = false;  // end of file, Ctrl-Z or a read error seen
   bool failed_ = false;
 };

@@ -101,12 +101,11 @@ int take_deal(std::string_view text, PbnState& state) {
   return result < 0 ? -1 : 0;
 }
 
-// Splits a tag line in place (up to its first zero byte) at its first "[":
-// name is the first word after it, white space before it skipped ("%s"),
-// and empty when there is none; rest is everything after the "[". Returns 0
-// when the line holds no "[", 1 otherwise.
+// Splits a tag line, already cut at its first zero byte, in place at its
+// first "[": name is the first word after it, white space before it
+// skipped ("%s"), and empty when there is none; rest is everything after
+// the "[". Returns 0 when the line holds no "[", 1 otherwise.
 int find_pbn_tag(std::string_view line, std::string_view& name, std::string_view& rest) {
-  line = c_text(line);
   // A tag line starts with its bracket; any other line is searched.
   const std::size_t bracket = !line.empty() && line.front() == '[' ? 0 : line.find('[');
   if (bracket == std::string_view::npos) return 0;
@@ -165,7 +164,7 @@ int handle_tag(std::string_view name, std::string_view rest, PbnState& state) {
 int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
   std::string_view name_text;
   std::string_view rest;
-  if (find_pbn_tag(line, name_text, rest) == 0) return 0;
+  if (find_pbn_tag(c_text(line), name_text, rest) == 0) return 0;
   if (!name_text.empty()) name.assign(name_text);
   const std::string_view value_text = pbn_tag_value(rest, name_text);
   if (!value_text.empty()) value.assign(value_text);
@@ -231,10 +230,11 @@ void read_pbn_file() {
   // PBN file, and copying out their names and values cost more than the rest.
   PbnLine line;
   PbnState state;
+  std::string_view text;
   std::string_view name;
   std::string_view rest;
-  while (read_input_text(line) > 0) {
-    if (find_pbn_tag(line.view(), name, rest) > 0 && handle_tag(name, rest, state) < 0) return;
+  while (read_input_text(line, text) > 0) {
+    if (find_pbn_tag(text, name, rest) > 0 && handle_tag(name, rest, state) < 0) return;
   }
 }
 

@@ -59,6 +59,19 @@ int read_input_text(TextBuffer<Size>& text) {
   return got;
 }
 
+// The same read; c_text receives the text up to its first zero byte, found
+// without searching the text again.
+int read_input_text(char* buffer, int size, int& c_length);
+
+template <std::size_t Size>
+int read_input_text(TextBuffer<Size>& text, std::string_view& c_text) {
+  int c_length = 0;
+  const int got = read_input_text(text.bytes.data(), static_cast<int>(Size), c_length);
+  text.length = got > 0 ? got : 0;
+  c_text = {text.bytes.data(), static_cast<std::size_t>(c_length)};
+  return got;
+}
+
 // A byte that ends a deal text: 31 or less taken as a signed 8-bit number,
 // i.e. 0 to 31 and 128 to 255.
 constexpr bool is_end_byte(char c) { return static_cast<signed char>(c) <= 31; }
