@@ -66,11 +66,13 @@ bool TextInput::fill() {
   return end_ > 0;
 }
 
-std::size_t TextInput::take_line(char* buffer, std::size_t room) {
+std::size_t TextInput::take_line(char* buffer, std::size_t room, bool& scanned) {
+  scanned = false;
   if (pos_ == end_ || failed_) return 0;
   const char* from = buffer_.data() + pos_;
   const char* to = from + std::min(end_ - pos_, room);
   const char* line_end = find_byte(from, to, '\n');
+  scanned = true;
   if (line_end == to) return 0;
   auto length = static_cast<std::size_t>(line_end - from);
   pos_ += length + 1;
@@ -81,14 +83,16 @@ std::size_t TextInput::take_line(char* buffer, std::size_t room) {
   return length + 1;
 }
 
-int TextInput::read_pieces(char* buffer, std::size_t room) {
+int TextInput::read_pieces(char* buffer, std::size_t room, bool scanned) {
   std::size_t count = 0;
   while (count < room) {
     if (pos_ == end_ && !fill()) break;
     // Copy in one go up to the first byte that needs a look.
     const char* from = buffer_.data() + pos_;
     const char* to = from + std::min(end_ - pos_, room - count);
-    const char* stop = find_byte(from, to, '\n');
+    // take_line may have found already that the first piece holds no LF.
+    const char* stop = scanned ? to : find_byte(from, to, '\n');
+    scanned = false;
     // Only a CR right before the line end, or the last byte at hand (whose
     // LF may lie further on), can start a CR LF pair; any other CR is
     // followed by some other byte and stays as it is.
@@ -122,8 +126,9 @@ int TextInput::read_text(char* buffer, int limit) {
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
   // Most lines lie whole in the block at hand: one scan and one copy.
-  if (const std::size_t taken = take_line(buffer, room); taken > 0) return static_cast<int>(taken);
-  return read_pieces(buffer, room);
+  bool scanned = false;
+  if (const std::size_t taken = take_line(buffer, room, scanned); taken > 0) return static_cast<int>(taken);
+  return read_pieces(buffer, room, scanned);
 }
 
 int TextInput::read_text(char* buffer, int limit, int& c_length) {
@@ -134,13 +139,14 @@ int TextInput::read_text(char* buffer, int limit, int& c_length) {
     zero_ = static_cast<std::size_t>(find_byte(buffer_.data() + pos_, buffer_.data() + end_, '\0') - buffer_.data());
   }
   const std::size_t start = pos_;
-  if (const std::size_t taken = take_line(buffer, room); taken > 0) {
+  bool scanned = false;
+  if (const std::size_t taken = take_line(buffer, room, scanned); taken > 0) {
     // Neither CR nor LF is the zero byte, so it lies in the text read when
     // it lies before the line end.
     c_length = static_cast<int>(std::min(zero_ - start, taken));
     return static_cast<int>(taken);
   }
-  const int got = read_pieces(buffer, room);
+  const int got = read_pieces(buffer, room, scanned);
   if (got > 0) c_length = static_cast<int>(find_byte(buffer, buffer + got, '\0') - buffer);
   return got;
 }

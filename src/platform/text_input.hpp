@@ -43,10 +43,12 @@ class TextInput {
   bool fill();
   // Reads the line at hand when it ends within the block and within room
   // bytes: one scan and one copy. Returns the bytes delivered, 0 otherwise
-  // (nothing is then read).
-  std::size_t take_line(char* buffer, std::size_t room);
-  // The general read, piece by piece across blocks.
-  int read_pieces(char* buffer, std::size_t room);
+  // (nothing is then read, and scanned tells whether the bytes at hand
+  // were found to hold no line end).
+  std::size_t take_line(char* buffer, std::size_t room, bool& scanned);
+  // The general read, piece by piece across blocks; scanned as take_line
+  // left it.
+  int read_pieces(char* buffer, std::size_t room, bool scanned);
 
   std::FILE* file_ = nullptr;
   std::array<char, 1 << 16> buffer_{};
