@@ -14,24 +14,33 @@ namespace {
 
 using CsvLine = TextBuffer<kLineBufferSize>;
 
-// What a byte of the card part is: a rank position (0 to 12), the field
-// separator, or anything else. Deal generators write the honours either in
-// English or in Dutch (H, V, B), so both count; lower case does not.
-constexpr std::int8_t kComma = kRankCount;
-constexpr std::int8_t kOtherByte = kRankCount + 1;
-constexpr std::array<std::int8_t, 256> kCsvByteKind = [] {
-  std::array<std::int8_t, 256> table = kRankOfByte;
-  table['H'] = table['K'];
-  table['V'] = table['Q'];
-  table['B'] = table['J'];
-  for (std::int8_t& kind : table) {
-    if (kind < 0) kind = kOtherByte;
+// What a byte of the card part does: a rank letter places a card, a comma
+// moves to the next suit field, anything else is passed over. Deal
+// generators write the honours either in English or in Dutch (H, V, B), so
+// both count; lower case does not.
+struct CsvByte {
+  std::int8_t place;   // rank position, or kSparePlace for a byte that is no card
+  std::int8_t cards;   // 1 for a card
+  std::int8_t fields;  // 1 for a comma
+};
+
+constexpr std::array<CsvByte, 256> kCsvBytes = [] {
+  std::array<std::int8_t, 256> ranks = kRankOfByte;
+  ranks['H'] = ranks['K'];
+  ranks['V'] = ranks['Q'];
+  ranks['B'] = ranks['J'];
+  const std::array<std::int8_t, 256> places = place_table(ranks);
+  std::array<CsvByte, 256> table{};
+  for (std::size_t value = 0; value < table.size(); ++value) {
+    const std::int8_t place = places[value];
+    table[value] = {place, static_cast<std::int8_t>(place != kSparePlace ? 1 : 0),
+                    static_cast<std::int8_t>(value == ',' ? 1 : 0)};
   }
-  table[','] = kComma;
   return table;
 }();
+
 // The 16 suit fields, North's spades to West's clubs.
-constexpr int kSuitFields = kHandCount * kSuitCount;
+constexpr unsigned kSuitFields = kHandCount * kSuitCount;
 
 // The byte at i, with the end of the text reading as the terminating zero.
 constexpr char byte_at(std::string_view text, std::size_t i) {
@@ -47,32 +56,30 @@ void report_card_count(int cards) {
 // (52 at most; the scan stops right behind the 52nd) or -1 after reporting
 // a fifth hand; position receives the index right behind the last byte read.
 int scan_cards(std::string_view text, DealVector& deal, std::size_t& position) {
-  int field = 0;
+  CardPlaces placed;
+  unsigned field = 0;  // never negative, so the suit and hand come by shifts
   int cards = 0;
-  // Where a byte that is no card "places" its hand, so that every byte
-  // takes the same path: whether a byte is a card or a separator cannot be
-  // guessed, and a wrong guess costs more than the store.
-  HandCode no_card = kNoHand;
+  int result = 0;
   std::size_t i = 0;
   for (;;) {
-    const int kind = kCsvByteKind[static_cast<unsigned char>(text[i++])];
-    const bool is_card = kind < kComma;
-    const int rank = is_card ? kind : 0;
+    const CsvByte& byte = kCsvBytes[static_cast<unsigned char>(text[i++])];
     // A card listed twice is overwritten and counted again; write_deal then
     // finds the card that this leaves without a hand.
-    HandCode& slot = is_card ? deal[static_cast<std::size_t>(card_index(field % kSuitCount, rank))] : no_card;
-    slot = field / kSuitCount;
-    cards += is_card ? 1 : 0;
+    placed.put(static_cast<int>(field % kSuitCount) * kPlacesPerSuit, byte.place,
+               static_cast<HandCode>(field / kSuitCount));
+    cards += byte.cards;
     if (cards == kCardCount) break;
-    field += kind == kComma ? 1 : 0;
+    field += static_cast<unsigned>(byte.fields);
     if (field == kSuitFields) {
       std::puts("error!");
-      return -1;
+      result = -1;
+      break;
     }
     if (is_end_byte(byte_at(text, i))) break;
   }
+  placed.copy_to(deal);
   position = i;
-  return cards;
+  return result < 0 ? result : cards;
 }
 
 // Finds the board number behind the card part: the byte right behind the

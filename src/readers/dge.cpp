@@ -4,7 +4,6 @@
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -25,32 +24,18 @@ constexpr char record_byte(std::string_view record, std::size_t offset) {
   return offset < record.size() ? record[offset] : '\n';
 }
 
-// Where the cards are placed while a record is read: per suit the 13 cards
-// and one spare place on which a separator "places" its hand. So every
-// byte takes the same path, as whether a byte is a card or a separator
-// cannot be guessed and a wrong guess costs more than the store.
-constexpr int kPlacesPerSuit = kRankCount + 1;
-using Places = std::array<HandCode, kSuitCount * kPlacesPerSuit>;
-
-// The place of each byte within its suit: its rank position, or the spare.
-constexpr std::array<std::int8_t, 256> kPlaceOfByte = [] {
-  std::array<std::int8_t, 256> table = kRankOfByte;
-  for (std::int8_t& place : table) {
-    if (place < 0) place = kRankCount;
-  }
-  return table;
-}();
+constexpr std::array<std::int8_t, 256> kPlaceOfByte = place_table(kRankOfByte);
 
 // Places one hand's cards and counts them; -1 at a fourth separator, with
 // the rest of the field left unread.
-int parse_hand_field(std::string_view record, HandCode hand, Places& placed, int& card_count) {
+int parse_hand_field(std::string_view record, HandCode hand, CardPlaces& placed, int& card_count) {
   const std::size_t first = static_cast<std::size_t>(hand) * kHandFieldWidth + 1;
   int suit_places = 0;  // the current suit's first place
   for (std::size_t offset = first; offset < first + kCardPositions; ++offset) {
     const int place = kPlaceOfByte[static_cast<unsigned char>(record_byte(record, offset))];
-    const int separator = static_cast<int>(place == kRankCount);
+    const int separator = static_cast<int>(place == kSparePlace);
     // A card named twice goes to the later hand and is counted again.
-    placed[static_cast<std::size_t>(suit_places + place)] = hand;
+    placed.put(suit_places, place, hand);
     card_count += 1 - separator;
     suit_places += separator * kPlacesPerSuit;
     if (suit_places == kSuitCount * kPlacesPerSuit) return -1;
@@ -61,16 +46,13 @@ int parse_hand_field(std::string_view record, HandCode hand, Places& placed, int
 }  // namespace
 
 int parse_dge_record(std::string_view record, DealVector& deal) {
-  Places placed;
-  placed.fill(kNoHand);
+  CardPlaces placed;
   int card_count = 0;
   int result = 0;
   for (HandCode hand = kNorth; hand <= kWest && result == 0; ++hand) {
     result = parse_hand_field(record, hand, placed, card_count);
   }
-  for (int suit = 0; suit < kSuitCount; ++suit) {
-    std::copy_n(placed.begin() + suit * kPlacesPerSuit, kRankCount, deal.begin() + card_index(suit, 0));
-  }
+  placed.copy_to(deal);
   if (result < 0) {
     std::fputs("error!", stdout);
     return -1;

@@ -42,10 +42,6 @@ HandCode hand_of_letter(char letter) { return kHandOfByte[static_cast<unsigned c
 // current suit, a blank moves to the next hand and back to spades, a dot to
 // the next suit, a byte 31 or below (as a signed byte) ends the text, and
 // anything else is passed over.
-// Per suit, the 13 cards and one spare place for bytes that are no card.
-constexpr int kPlacesPerSuit = kRankCount + 1;
-constexpr std::int8_t kSparePlace = kRankCount;
-
 struct DealByte {
   std::int8_t place;      // rank position, or kSparePlace for a byte that is no card
   std::int8_t cards;      // 1 for a card
@@ -56,13 +52,14 @@ struct DealByte {
 };
 
 
+constexpr LetterTable kPlaceOfByte = place_table(kRankOfByte);
+
 constexpr std::array<DealByte, 256> kDealBytes = [] {
   std::array<DealByte, 256> table{};
   for (int value = 0; value < 256; ++value) {
     DealByte& byte = table[static_cast<std::size_t>(value)];
-    const int rank = kRankOfByte[static_cast<std::size_t>(value)];
-    byte.place = rank >= 0 ? static_cast<std::int8_t>(rank) : kSparePlace;
-    byte.cards = rank >= 0 ? 1 : 0;
+    byte.place = kPlaceOfByte[static_cast<std::size_t>(value)];
+    byte.cards = byte.place != kSparePlace ? 1 : 0;
     byte.hands = value == ' ' ? 1 : 0;
     byte.suits = value == '.' ? kPlacesPerSuit : 0;
     byte.suit_mask = value == ' ' ? 0 : -1;
@@ -187,11 +184,7 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
     std::fputs("first direction not recognized", stdout);
     return -1;
   }
-  // Every byte takes the same path, as whether it is a card, a dot or a
-  // blank cannot be guessed and a wrong guess costs more than the work: a
-  // byte that is no card "places" its hand on its suit's spare place.
-  std::array<HandCode, kSuitCount * kPlacesPerSuit> placed;
-  placed.fill(kNoHand);
+  CardPlaces placed;
   // Hands count 0 to 3, so the next hand is found with a mask.
   static_assert(kHandCount == 4);
   HandCode hand = first;
@@ -201,7 +194,7 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
   for (std::size_t i = 1; i < text.size(); ++i) {
     const DealByte& byte = kDealBytes[static_cast<unsigned char>(text[i])];
     if (byte.ends) break;
-    placed[static_cast<std::size_t>(suit_places + byte.place)] = hand;
+    placed.put(suit_places, byte.place, hand);
     cards += byte.cards;
     // Whatever follows the 52nd card is not looked at.
     if (cards == kCardCount) break;
@@ -213,9 +206,7 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
       break;
     }
   }
-  for (int s = 0; s < kSuitCount; ++s) {
-    std::copy_n(placed.begin() + s * kPlacesPerSuit, kRankCount, deal.begin() + card_index(s, 0));
-  }
+  placed.copy_to(deal);
   if (result < 0) return result;
   if (cards != kCardCount) {
     std::printf("%d cards!? ", cards);

@@ -3,8 +3,10 @@
 // byte past the text that was actually read.
 #pragma once
 
+#include "deal/deal.hpp"
 #include "platform/text_input.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -105,6 +107,41 @@ inline constexpr std::array<std::int8_t, 256> kRankOfByte = letter_table(kRankLe
 
 // Rank position of a rank letter (upper case only); -1 for any other byte.
 constexpr int rank_position(char c) { return kRankOfByte[static_cast<unsigned char>(c)]; }
+
+// Where a reader places the cards of one deal while it reads its text: per
+// suit the 13 cards and one spare place, on which a byte that is no card
+// "places" its hand. So every byte takes the same path: whether a byte is a
+// card or a separator cannot be guessed, and a wrong guess costs more than
+// the store.
+inline constexpr int kPlacesPerSuit = kRankCount + 1;
+inline constexpr std::int8_t kSparePlace = kRankCount;
+
+struct CardPlaces {
+  std::array<HandCode, kSuitCount * kPlacesPerSuit> places;
+
+  CardPlaces() { places.fill(kNoHand); }
+  // suit_places is the suit times kPlacesPerSuit; place a rank position or
+  // kSparePlace.
+  void put(int suit_places, int place, HandCode hand) {
+    places[static_cast<std::size_t>(suit_places + place)] = hand;
+  }
+  // The cards placed, every other entry kNoHand.
+  void copy_to(DealVector& deal) const {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+      std::copy_n(places.begin() + suit * kPlacesPerSuit, kRankCount, deal.begin() + card_index(suit, 0));
+    }
+  }
+};
+
+// The place of each byte within its suit: its rank position when it is a
+// rank letter, kSparePlace otherwise.
+constexpr std::array<std::int8_t, 256> place_table(const std::array<std::int8_t, 256>& ranks) {
+  std::array<std::int8_t, 256> table = ranks;
+  for (std::int8_t& place : table) {
+    if (place < 0) place = kSparePlace;
+  }
+  return table;
+}
 
 enum class ScanResult { none, number, too_large };
 
