@@ -131,23 +131,35 @@ int TextInput::read_text(char* buffer, int limit) {
   return read_pieces(buffer, room, scanned);
 }
 
-int TextInput::read_text(char* buffer, int limit, int& c_length) {
-  c_length = 0;
+int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
+  text = {};
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
-  if (zero_ < pos_) {
-    zero_ = static_cast<std::size_t>(find_byte(buffer_.data() + pos_, buffer_.data() + end_, '\0') - buffer_.data());
-  }
-  const std::size_t start = pos_;
   bool scanned = false;
-  if (const std::size_t taken = take_line(buffer, room, scanned); taken > 0) {
-    // Neither CR nor LF is the zero byte, so it lies in the text read when
-    // it lies before the line end.
-    c_length = static_cast<int>(std::min(zero_ - start, taken));
-    return static_cast<int>(taken);
+  if (pos_ < end_ && !failed_) {
+    // The line lies whole in the block at hand: it is looked at there.
+    const char* from = buffer_.data() + pos_;
+    const char* to = from + std::min(end_ - pos_, room);
+    const char* line_end = find_byte(from, to, '\n');
+    if (line_end != to) {
+      if (zero_ < pos_) {
+        zero_ = static_cast<std::size_t>(find_byte(from, buffer_.data() + end_, '\0') - buffer_.data());
+      }
+      const std::size_t start = pos_;
+      auto length = static_cast<std::size_t>(line_end - from);
+      pos_ += length + 1;
+      if (length > 0 && line_end[-1] == '\r') --length;
+      text = {from, std::min(length, zero_ - start)};
+      return static_cast<int>(length + 1);
+    }
+    scanned = true;
   }
   const int got = read_pieces(buffer, room, scanned);
-  if (got > 0) c_length = static_cast<int>(find_byte(buffer, buffer + got, '\0') - buffer);
+  if (got > 0) {
+    auto length = static_cast<std::size_t>(got);
+    if (buffer[length - 1] == '\n') --length;
+    text = {buffer, static_cast<std::size_t>(find_byte(buffer, buffer + length, '\0') - buffer)};
+  }
   return got;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 namespace pipsweep {
 
@@ -34,10 +35,12 @@ class TextInput {
   // of bytes read (which may include zero bytes), or -1 at the end of the
   // input or on a read error with nothing read.
   int read_text(char* buffer, int limit);
-  // The same read; c_length receives how many of the bytes read come before
-  // the first zero byte among them (all of them when there is none), so
-  // that the text need not be searched for it again.
-  int read_text(char* buffer, int limit, int& c_length);
+  // The same read, for a reader that needs neither a copy of the line nor
+  // its line end: text receives the bytes read up to the first zero byte
+  // among them and without the line end. Where the line lies whole in the
+  // block at hand, text views it there and buffer is left alone; otherwise
+  // text views buffer. text lasts until the next read.
+  int read_line(char* buffer, int limit, std::string_view& text);
 
  private:
   bool fill();

@@ -11,10 +11,10 @@ int read_input_text(char* buffer, int size) {
   return input_stream.read_text(buffer, size);
 }
 
-int read_input_text(char* buffer, int size, int& c_length) {
-  c_length = 0;
+int read_input_line(char* buffer, int size, std::string_view& text) {
+  text = {};
   if (!input_stream.is_open()) return -2;
-  return input_stream.read_text(buffer, size, c_length);
+  return input_stream.read_line(buffer, size, text);
 }
 
 ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest) {

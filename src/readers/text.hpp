@@ -61,16 +61,15 @@ int read_input_text(TextBuffer<Size>& text) {
   return got;
 }
 
-// The same read; c_text receives the text up to its first zero byte, found
-// without searching the text again.
-int read_input_text(char* buffer, int size, int& c_length);
+// The same read, with text set as TextInput::read_line sets it: the bytes
+// read up to their first zero byte, without the line end, possibly viewed
+// where they were read rather than in text's buffer.
+int read_input_line(char* buffer, int size, std::string_view& text);
 
 template <std::size_t Size>
-int read_input_text(TextBuffer<Size>& text, std::string_view& c_text) {
-  int c_length = 0;
-  const int got = read_input_text(text.bytes.data(), static_cast<int>(Size), c_length);
-  text.length = got > 0 ? got : 0;
-  c_text = {text.bytes.data(), static_cast<std::size_t>(c_length)};
+int read_input_line(TextBuffer<Size>& buffer, std::string_view& text) {
+  const int got = read_input_line(buffer.bytes.data(), static_cast<int>(Size), text);
+  buffer.length = 0;
   return got;
 }
 
