@@ -101,10 +101,11 @@ int scan_board_number(std::string_view text, std::size_t position, std::int32_t&
   return -1;
 }
 
-}  // namespace
 
-int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
-  const std::string_view text = c_text(line);
+// parse_csv_line on a line already cut at its first zero byte. Its line end
+// may be left off: the end of the text ends the card part and the board
+// number just as the line end does.
+int parse_csv_text(std::string_view text, DealVector& deal, std::int32_t& board) {
   deal.fill(kNoHand);
   if (is_end_byte(byte_at(text, 0))) {
     report_card_count(0);
@@ -120,6 +121,12 @@ int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board)
   return scan_board_number(text, position, board);
 }
 
+}  // namespace
+
+int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
+  return parse_csv_text(c_text(line), deal, board);
+}
+
 int read_csv_record(DealVector& deal, std::int32_t& board) {
   CsvLine line;
   const int got = read_input_text(line);
@@ -128,12 +135,14 @@ int read_csv_record(DealVector& deal, std::int32_t& board) {
 }
 
 void read_csv_file() {
-  // One line buffer for the whole file rather than a fresh one per line.
+  // One line buffer for the whole file, and most lines are looked at
+  // where they were read, not copied into it.
   CsvLine line;
+  std::string_view text;
   DealVector deal{};
   std::int32_t board = 0;
-  while (read_input_text(line) >= 0) {
-    if (parse_csv_line(line.view(), deal, board) < 0) return;
+  while (read_input_line(line, text) >= 0) {
+    if (parse_csv_text(text, deal, board) < 0) return;
     if (write_deal(deal, board) < 0) return;
   }
 }
