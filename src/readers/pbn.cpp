@@ -98,25 +98,58 @@ int take_deal(std::string_view text, PbnState& state) {
   return result < 0 ? -1 : 0;
 }
 
-// Splits a tag line, already cut at its first zero byte, in place at its
-// first "[": name is the first word after it, white space before it
-// skipped ("%s"), and empty when there is none; rest is everything after
-// the "[". Returns 0 when the line holds no "[", 1 otherwise.
-int find_pbn_tag(std::string_view line, std::string_view& name, std::string_view& rest) {
+// Finds the tag in a line already cut at its first zero byte: rest is
+// everything after the first "[", word what follows it once the white space
+// before the name is skipped ("%s"). Returns 0 when the line holds no "[",
+// 1 otherwise.
+int find_pbn_tag(std::string_view line, std::string_view& rest, std::string_view& word) {
   // A tag line starts with its bracket; any other line is searched.
   const std::size_t bracket = !line.empty() && line.front() == '[' ? 0 : line.find('[');
   if (bracket == std::string_view::npos) return 0;
   rest = line.substr(bracket + 1);
-
   std::size_t start = 0;
   while (start < rest.size() && is_c_space(rest[start])) ++start;
-  std::size_t end = start;
-  while (end < rest.size() && !is_c_space(rest[end])) ++end;
-  name = rest.substr(start, end - start);
+  word = rest.substr(start);
   return 1;
 }
 
-// The value of a tag split by find_pbn_tag: from the first blank after the
+// The first word of text: up to white space or the end.
+std::string_view first_word(std::string_view text) {
+  std::size_t end = 0;
+  while (end < text.size() && !is_c_space(text[end])) ++end;
+  return text.substr(0, end);
+}
+
+enum class Tag { other, board, dealer, vulnerable, deal };
+
+// The tag whose name is the first word of text, and that name. Only the
+// four names read here are compared: the words of all other tags need not
+// be measured.
+Tag tag_named(std::string_view text, std::string_view& name) {
+  const auto named = [&](std::string_view wanted) {
+    if (!text.starts_with(wanted)) return false;
+    if (text.size() > wanted.size() && !is_c_space(text[wanted.size()])) return false;
+    name = text.substr(0, wanted.size());
+    return true;
+  };
+  switch (text.empty() ? '\0' : text.front()) {
+    case 'B':
+      if (named("Board")) return Tag::board;
+      break;
+    case 'D':
+      if (named("Deal")) return Tag::deal;
+      if (named("Dealer")) return Tag::dealer;
+      break;
+    case 'V':
+      if (named("Vulnerable")) return Tag::vulnerable;
+      break;
+    default:
+      break;
+  }
+  return Tag::other;
+}
+
+// The value of a tag found by find_pbn_tag, whose name is name: from the first blank after the
 // "[", the blank included, up to the next "]" or, without one, the end of
 // the line with its line end ("%[^]]"); empty without a blank.
 std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
@@ -132,13 +165,9 @@ std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
 }
 
 // Returns -1 when the reader must stop.
-int handle_tag(std::string_view name, std::string_view rest, PbnState& state) {
-  enum class Tag { other, board, dealer, vulnerable, deal };
-  const Tag tag = name == "Board"        ? Tag::board
-                  : name == "Dealer"     ? Tag::dealer
-                  : name == "Vulnerable" ? Tag::vulnerable
-                  : name == "Deal"       ? Tag::deal
-                                         : Tag::other;
+int handle_tag(std::string_view rest, std::string_view word, PbnState& state) {
+  std::string_view name;
+  const Tag tag = tag_named(word, name);
   // The value of any other tag is never looked at.
   if (tag == Tag::other) return 0;
   const std::string_view value = pbn_tag_value(rest, name);
@@ -159,9 +188,10 @@ int handle_tag(std::string_view name, std::string_view rest, PbnState& state) {
 }  // namespace
 
 int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
-  std::string_view name_text;
   std::string_view rest;
-  if (find_pbn_tag(c_text(line), name_text, rest) == 0) return 0;
+  std::string_view word;
+  if (find_pbn_tag(c_text(line), rest, word) == 0) return 0;
+  const std::string_view name_text = first_word(word);
   if (!name_text.empty()) name.assign(name_text);
   const std::string_view value_text = pbn_tag_value(rest, name_text);
   if (!value_text.empty()) value.assign(value_text);
@@ -224,10 +254,10 @@ void read_pbn_file() {
   PbnLine line;
   PbnState state;
   std::string_view text;
-  std::string_view name;
   std::string_view rest;
+  std::string_view word;
   while (read_input_line(line, text) > 0) {
-    if (find_pbn_tag(text, name, rest) > 0 && handle_tag(name, rest, state) < 0) return;
+    if (find_pbn_tag(text, rest, word) > 0 && handle_tag(rest, word, state) < 0) return;
   }
 }
 
