@@ -101,7 +101,6 @@ int scan_board_number(std::string_view text, std::size_t position, std::int32_t&
   return -1;
 }
 
-
 // parse_csv_line on a line already cut at its first zero byte. Its line end
 // may be left off: the end of the text ends the card part and the board
 // number just as the line end does.

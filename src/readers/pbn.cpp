@@ -51,7 +51,6 @@ struct DealByte {
   bool ends;
 };
 
-
 constexpr LetterTable kPlaceOfByte = place_table(kRankOfByte);
 
 constexpr std::array<DealByte, 256> kDealBytes = [] {
@@ -149,9 +148,10 @@ Tag tag_named(std::string_view text, std::string_view& name) {
   return Tag::other;
 }
 
-// The value of a tag found by find_pbn_tag, whose name is name: from the first blank after the
-// "[", the blank included, up to the next "]" or, without one, the end of
-// the line with its line end ("%[^]]"); empty without a blank.
+// The value of a tag found by find_pbn_tag and named name: from the first
+// blank after the "[", the blank included, up to the next "]" or, without
+// one, the end of the line with its line end ("%[^]]"); empty without a
+// blank.
 std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
   // In a tag line the blank follows the name at once; the name holds none,
   // so when nothing stands before the name that blank is the first.

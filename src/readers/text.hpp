@@ -66,11 +66,11 @@ int read_input_text(TextBuffer<Size>& text) {
 // where they were read rather than in text's buffer.
 int read_input_line(char* buffer, int size, std::string_view& text);
 
+// buffer only lends its bytes: text tells what was read.
 template <std::size_t Size>
 int read_input_line(TextBuffer<Size>& buffer, std::string_view& text) {
-  const int got = read_input_line(buffer.bytes.data(), static_cast<int>(Size), text);
   buffer.length = 0;
-  return got;
+  return read_input_line(buffer.bytes.data(), static_cast<int>(Size), text);
 }
 
 // A byte that ends a deal text: 31 or less taken as a signed 8-bit number,
