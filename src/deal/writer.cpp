@@ -2,7 +2,12 @@
 
 #include "platform/console.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace pipsweep {
 
@@ -13,29 +18,61 @@ namespace {
 // 52 symbols in groups of 3, 3, 3, 3 and 1 per suit, each group led by a
 // blank: 72 characters and the line end.
 constexpr std::size_t kLineLength = 72;
-using DirectionLine = std::array<char, kLineLength + 1>;
+constexpr std::string_view kBoardPrefix = "Board ";
+// The board line at its longest ("Board -2147483648\n") and the direction line.
+constexpr std::size_t kDealTextSize = kBoardPrefix.size() + 12 + kLineLength + 1;
+using DealText = std::array<char, kDealTextSize>;
 
-// Fills the line; returns how many cards have no hand.
-int build_line(const DealVector& deal, DirectionLine& line) {
-  int unplaced = 0;
+// The direction line with every symbol place still blank.
+constexpr std::array<char, kLineLength + 1> kBlankLine = [] {
+  std::array<char, kLineLength + 1> line{};
+  line.fill(' ');
+  line[kLineLength] = '\n';
+  return line;
+}();
+
+// Where each card's symbol stands in the direction line.
+constexpr std::array<std::uint8_t, kCardCount> kSymbolColumn = [] {
+  std::array<std::uint8_t, kCardCount> column{};
   std::size_t n = 0;
   for (int card = 0; card < kCardCount; ++card) {
-    if (card % kRankCount % 3 == 0) line[n++] = ' ';
-    HandCode code = deal[static_cast<std::size_t>(card)];
-    if (code < kNorth || code > kWest) {
-      // Out-of-range codes can only mean "not placed"; never index past the table.
-      code = kNoHand;
+    if (card % kRankCount % 3 == 0) ++n;
+    column[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>(n++);
+  }
+  return column;
+}();
+static_assert(kSymbolColumn[kCardCount - 1] == kLineLength - 1);
+
+// Writes the direction line at line; returns how many cards have no hand.
+int build_line(const DealVector& deal, char* line) {
+  std::memcpy(line, kBlankLine.data(), kBlankLine.size());
+  const std::array<char, 6>& symbols = run_state.direction_symbols;
+  int unplaced = 0;
+  for (std::size_t card = 0; card < deal.size(); ++card) {
+    // Out-of-range codes can only mean "not placed"; never index past the table.
+    auto code = static_cast<std::uint32_t>(deal[card]);
+    if (code > static_cast<std::uint32_t>(kWest)) {
+      code = static_cast<std::uint32_t>(kNoHand);
       ++unplaced;
     }
-    line[n++] = run_state.direction_symbols[static_cast<std::size_t>(code)];
+    line[kSymbolColumn[card]] = symbols[code];
   }
-  line[n] = '\n';
   return unplaced;
 }
 
-void put_deal(std::FILE* destination, const DirectionLine& line, std::int32_t board) {
-  if (board != 0) std::fprintf(destination, "Board %d\n", board);
-  std::fwrite(line.data(), 1, line.size(), destination);
+// The board line (none for board 0) and the direction line, as both
+// destinations get them; returns the length.
+std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText& text,
+                            int& unplaced) {
+  char* const end = text.data() + text.size();
+  char* out = text.data();
+  if (board != 0) {
+    out = std::copy(kBoardPrefix.begin(), kBoardPrefix.end(), out);
+    out = std::to_chars(out, end, board).ptr;
+    *out++ = '\n';
+  }
+  unplaced = build_line(deal, out);
+  return static_cast<std::size_t>(out - text.data()) + kBlankLine.size();
 }
 
 void pause_for_user() {
@@ -48,10 +85,12 @@ void pause_for_user() {
 }  // namespace
 
 std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
-  DirectionLine line{};
-  const int unplaced = build_line(deal, line);
-  put_deal(stdout, line, board);
-  if (run_state.output_stream != nullptr) put_deal(run_state.output_stream, line, board);
+  // One block per destination: the console gets it whole before the file.
+  DealText text;
+  int unplaced = 0;
+  const std::size_t length = build_deal_text(deal, board, text, unplaced);
+  std::fwrite(text.data(), 1, length, stdout);
+  if (run_state.output_stream != nullptr) std::fwrite(text.data(), 1, length, run_state.output_stream);
   ++run_state.deals_written;
   // Counted once per destination, so the result is twice the unplaced cards.
   const std::int32_t count = -2 * unplaced;

@@ -43,7 +43,7 @@ void TextInput::attach(std::FILE* file) {
 void TextInput::close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
-  pos_ = end_ = 0;
+  pos_ = end_ = zero_ = 0;
   at_end_ = failed_ = false;
 }
 
@@ -56,32 +56,53 @@ bool TextInput::fill() {
     failed_ = std::ferror(file_) != 0;
     return false;
   }
-  return true;
+  // Ctrl-Z ends the input: the block ends there and nothing more is read.
+  // Looked for once per block rather than in every line.
+  if (const void* stop = std::memchr(buffer_.data(), kEndOfText, end_); stop != nullptr) {
+    end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
+    at_end_ = true;
+  }
+  zero_ = static_cast<std::size_t>(find_byte(buffer_.data(), buffer_.data() + end_, '\0') - buffer_.data());
+  return end_ > 0;
 }
 
-int TextInput::read_text(char* buffer, int limit) {
-  if (file_ == nullptr || limit < 2) return -1;
-  const auto room = static_cast<std::size_t>(limit - 1);
+std::size_t TextInput::take_line(char* buffer, std::size_t room, bool& scanned) {
+  scanned = false;
+  if (pos_ == end_ || failed_) return 0;
+  const char* from = buffer_.data() + pos_;
+  const char* to = from + std::min(end_ - pos_, room);
+  const char* line_end = find_byte(from, to, '\n');
+  scanned = true;
+  if (line_end == to) return 0;
+  auto length = static_cast<std::size_t>(line_end - from);
+  pos_ += length + 1;
+  if (length > 0 && line_end[-1] == '\r') --length;
+  std::memcpy(buffer, from, length);
+  buffer[length] = '\n';
+  buffer[length + 1] = '\0';
+  return length + 1;
+}
+
+int TextInput::read_pieces(char* buffer, std::size_t room, bool scanned) {
   std::size_t count = 0;
   while (count < room) {
     if (pos_ == end_ && !fill()) break;
     // Copy in one go up to the first byte that needs a look.
     const char* from = buffer_.data() + pos_;
     const char* to = from + std::min(end_ - pos_, room - count);
-    const char* stop = find_byte(from, to, '\n');
-    stop = find_byte(from, stop, '\r');
-    stop = find_byte(from, stop, kEndOfText);
+    // take_line may have found already that the first piece holds no LF.
+    const char* stop = scanned ? to : find_byte(from, to, '\n');
+    scanned = false;
+    // Only a CR right before the line end, or the last byte at hand (whose
+    // LF may lie further on), can start a CR LF pair; any other CR is
+    // followed by some other byte and stays as it is.
+    if (stop != from && stop[-1] == '\r') --stop;
     const auto plain = static_cast<std::size_t>(stop - from);
     std::memcpy(buffer + count, from, plain);
     count += plain;
     pos_ += plain;
     if (stop == to) continue;
     ++pos_;
-    if (*stop == kEndOfText) {
-      pos_ = end_;
-      at_end_ = true;
-      break;
-    }
     if (*stop == '\r') {
       // CR LF is one line end; the LF may lie in the next block of the file.
       if (pos_ == end_) fill();
@@ -99,6 +120,47 @@ int TextInput::read_text(char* buffer, int limit) {
   buffer[count] = '\0';
   if (failed_ || count == 0) return -1;
   return static_cast<int>(count);
+}
+
+int TextInput::read_text(char* buffer, int limit) {
+  if (file_ == nullptr || limit < 2) return -1;
+  const auto room = static_cast<std::size_t>(limit - 1);
+  // Most lines lie whole in the block at hand: one scan and one copy.
+  bool scanned = false;
+  if (const std::size_t taken = take_line(buffer, room, scanned); taken > 0) return static_cast<int>(taken);
+  return read_pieces(buffer, room, scanned);
+}
+
+int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
+  text = {};
+  if (file_ == nullptr || limit < 2) return -1;
+  const auto room = static_cast<std::size_t>(limit - 1);
+  bool scanned = false;
+  if (pos_ < end_ && !failed_) {
+    // The line lies whole in the block at hand: it is looked at there.
+    const char* from = buffer_.data() + pos_;
+    const char* to = from + std::min(end_ - pos_, room);
+    const char* line_end = find_byte(from, to, '\n');
+    if (line_end != to) {
+      if (zero_ < pos_) {
+        zero_ = static_cast<std::size_t>(find_byte(from, buffer_.data() + end_, '\0') - buffer_.data());
+      }
+      const std::size_t start = pos_;
+      auto length = static_cast<std::size_t>(line_end - from);
+      pos_ += length + 1;
+      if (length > 0 && line_end[-1] == '\r') --length;
+      text = {from, std::min(length, zero_ - start)};
+      return static_cast<int>(length + 1);
+    }
+    scanned = true;
+  }
+  const int got = read_pieces(buffer, room, scanned);
+  if (got > 0) {
+    auto length = static_cast<std::size_t>(got);
+    if (buffer[length - 1] == '\n') --length;
+    text = {buffer, static_cast<std::size_t>(find_byte(buffer, buffer + length, '\0') - buffer)};
+  }
+  return got;
 }
 
 }  // namespace pipsweep

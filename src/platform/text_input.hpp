@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 namespace pipsweep {
 
@@ -34,14 +35,31 @@ class TextInput {
   // of bytes read (which may include zero bytes), or -1 at the end of the
   // input or on a read error with nothing read.
   int read_text(char* buffer, int limit);
+  // The same read, for a reader that needs neither a copy of the line nor
+  // its line end: text receives the bytes read up to the first zero byte
+  // among them and without the line end. Where the line lies whole in the
+  // block at hand, text views it there and buffer is left alone; otherwise
+  // text views buffer. text lasts until the next read.
+  int read_line(char* buffer, int limit, std::string_view& text);
 
  private:
   bool fill();
+  // Reads the line at hand when it ends within the block and within room
+  // bytes: one scan and one copy. Returns the bytes delivered, 0 otherwise
+  // (nothing is then read, and scanned tells whether the bytes at hand
+  // were found to hold no line end).
+  std::size_t take_line(char* buffer, std::size_t room, bool& scanned);
+  // The general read, piece by piece across blocks; scanned as take_line
+  // left it.
+  int read_pieces(char* buffer, std::size_t room, bool scanned);
 
   std::FILE* file_ = nullptr;
   std::array<char, 1 << 16> buffer_{};
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  // The first zero byte in the block at or after pos_, or end_ for none;
+  // only while it is not behind pos_, else it is looked for again.
+  std::size_t zero_ = 0;
   bool at_end_ = false;  // end of file, Ctrl-Z or a read error seen
   bool failed_ = false;
 };

@@ -3,7 +3,9 @@
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 namespace pipsweep {
@@ -12,18 +14,33 @@ namespace {
 
 using CsvLine = TextBuffer<kLineBufferSize>;
 
-constexpr int kNotACard = -1;
+// What a byte of the card part does: a rank letter places a card, a comma
+// moves to the next suit field, anything else is passed over. Deal
+// generators write the honours either in English or in Dutch (H, V, B), so
+// both count; lower case does not.
+struct CsvByte {
+  std::int8_t place;   // rank position, or kSparePlace for a byte that is no card
+  std::int8_t cards;   // 1 for a card
+  std::int8_t fields;  // 1 for a comma
+};
 
-// Rank position of a card letter. Deal generators write the honours either
-// in English or in Dutch (H, V, B), so both count; lower case does not.
-constexpr int csv_rank_position(char c) {
-  switch (c) {
-    case 'H': return rank_position('K');
-    case 'V': return rank_position('Q');
-    case 'B': return rank_position('J');
-    default: return rank_position(c);
+constexpr std::array<CsvByte, 256> kCsvBytes = [] {
+  std::array<std::int8_t, 256> ranks = kRankOfByte;
+  ranks['H'] = ranks['K'];
+  ranks['V'] = ranks['Q'];
+  ranks['B'] = ranks['J'];
+  const std::array<std::int8_t, 256> places = place_table(ranks);
+  std::array<CsvByte, 256> table{};
+  for (std::size_t value = 0; value < table.size(); ++value) {
+    const std::int8_t place = places[value];
+    table[value] = {place, static_cast<std::int8_t>(place != kSparePlace ? 1 : 0),
+                    static_cast<std::int8_t>(value == ',' ? 1 : 0)};
   }
-}
+  return table;
+}();
+
+// The 16 suit fields, North's spades to West's clubs.
+constexpr unsigned kSuitFields = kHandCount * kSuitCount;
 
 // The byte at i, with the end of the text reading as the terminating zero.
 constexpr char byte_at(std::string_view text, std::size_t i) {
@@ -39,30 +56,30 @@ void report_card_count(int cards) {
 // (52 at most; the scan stops right behind the 52nd) or -1 after reporting
 // a fifth hand; position receives the index right behind the last byte read.
 int scan_cards(std::string_view text, DealVector& deal, std::size_t& position) {
-  int hand = 0;
-  int suit = 0;
+  CardPlaces placed;
+  unsigned field = 0;  // never negative, so the suit and hand come by shifts
   int cards = 0;
+  int result = 0;
   std::size_t i = 0;
-  do {
-    const char c = text[i];
-    if (const int rank = csv_rank_position(c); rank != kNotACard) {
-      // A card listed twice is overwritten and counted again; write_deal
-      // then finds the card that this leaves without a hand.
-      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
-      ++cards;
-    } else if (c == ',') {
-      if (++suit == kSuitCount) {
-        suit = 0;
-        if (++hand == kHandCount) {
-          std::puts("error!");
-          return -1;
-        }
-      }
+  for (;;) {
+    const CsvByte& byte = kCsvBytes[static_cast<unsigned char>(text[i++])];
+    // A card listed twice is overwritten and counted again; write_deal then
+    // finds the card that this leaves without a hand.
+    placed.put(static_cast<int>(field % kSuitCount) * kPlacesPerSuit, byte.place,
+               static_cast<HandCode>(field / kSuitCount));
+    cards += byte.cards;
+    if (cards == kCardCount) break;
+    field += static_cast<unsigned>(byte.fields);
+    if (field == kSuitFields) {
+      std::puts("error!");
+      result = -1;
+      break;
     }
-    ++i;
-  } while (cards < kCardCount && !is_end_byte(byte_at(text, i)));
+    if (is_end_byte(byte_at(text, i))) break;
+  }
+  placed.copy_to(deal);
   position = i;
-  return cards;
+  return result < 0 ? result : cards;
 }
 
 // Finds the board number behind the card part: the byte right behind the
@@ -84,10 +101,10 @@ int scan_board_number(std::string_view text, std::size_t position, std::int32_t&
   return -1;
 }
 
-}  // namespace
-
-int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
-  const std::string_view text = c_text(line);
+// parse_csv_line on a line already cut at its first zero byte. Its line end
+// may be left off: the end of the text ends the card part and the board
+// number just as the line end does.
+int parse_csv_text(std::string_view text, DealVector& deal, std::int32_t& board) {
   deal.fill(kNoHand);
   if (is_end_byte(byte_at(text, 0))) {
     report_card_count(0);
@@ -103,6 +120,12 @@ int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board)
   return scan_board_number(text, position, board);
 }
 
+}  // namespace
+
+int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
+  return parse_csv_text(c_text(line), deal, board);
+}
+
 int read_csv_record(DealVector& deal, std::int32_t& board) {
   CsvLine line;
   const int got = read_input_text(line);
@@ -111,9 +134,14 @@ int read_csv_record(DealVector& deal, std::int32_t& board) {
 }
 
 void read_csv_file() {
+  // One line buffer for the whole file, and most lines are looked at
+  // where they were read, not copied into it.
+  CsvLine line;
+  std::string_view text;
   DealVector deal{};
   std::int32_t board = 0;
-  while (read_csv_record(deal, board) >= 0) {
+  while (read_input_line(line, text) >= 0) {
+    if (parse_csv_text(text, deal, board) < 0) return;
     if (write_deal(deal, board) < 0) return;
   }
 }

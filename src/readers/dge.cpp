@@ -4,6 +4,7 @@
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -23,20 +24,21 @@ constexpr char record_byte(std::string_view record, std::size_t offset) {
   return offset < record.size() ? record[offset] : '\n';
 }
 
+constexpr std::array<std::int8_t, 256> kPlaceOfByte = place_table(kRankOfByte);
+
 // Places one hand's cards and counts them; -1 at a fourth separator, with
 // the rest of the field left unread.
-int parse_hand_field(std::string_view record, HandCode hand, DealVector& deal, int& card_count) {
+int parse_hand_field(std::string_view record, HandCode hand, CardPlaces& placed, int& card_count) {
   const std::size_t first = static_cast<std::size_t>(hand) * kHandFieldWidth + 1;
-  int suit = 0;
+  int suit_places = 0;  // the current suit's first place
   for (std::size_t offset = first; offset < first + kCardPositions; ++offset) {
-    const int rank = rank_position(record_byte(record, offset));
-    if (rank < 0) {
-      if (++suit == kSuitCount) return -1;
-      continue;
-    }
+    const int place = kPlaceOfByte[static_cast<unsigned char>(record_byte(record, offset))];
+    const int separator = static_cast<int>(place == kSparePlace);
     // A card named twice goes to the later hand and is counted again.
-    deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
-    ++card_count;
+    placed.put(suit_places, place, hand);
+    card_count += 1 - separator;
+    suit_places += separator * kPlacesPerSuit;
+    if (suit_places == kSuitCount * kPlacesPerSuit) return -1;
   }
   return 0;
 }
@@ -44,13 +46,16 @@ int parse_hand_field(std::string_view record, HandCode hand, DealVector& deal, i
 }  // namespace
 
 int parse_dge_record(std::string_view record, DealVector& deal) {
-  deal.fill(kNoHand);
+  CardPlaces placed;
   int card_count = 0;
-  for (HandCode hand = kNorth; hand <= kWest; ++hand) {
-    if (parse_hand_field(record, hand, deal, card_count) < 0) {
-      std::fputs("error!", stdout);
-      return -1;
-    }
+  int result = 0;
+  for (HandCode hand = kNorth; hand <= kWest && result == 0; ++hand) {
+    result = parse_hand_field(record, hand, placed, card_count);
+  }
+  placed.copy_to(deal);
+  if (result < 0) {
+    std::fputs("error!", stdout);
+    return -1;
   }
   if (card_count != kCardCount) {
     std::printf("%d cards!? ", card_count);

@@ -65,8 +65,13 @@ int parse_numbered_hands(std::string_view text, DealVector& deal) {
   for (HandCode hand = kNorth; hand <= kSouth; ++hand) {
     for (int field = 0; field < kFieldsPerHand; ++field, offset += kFieldWidth) {
       // A field without a number places the previous field's card once more.
-      std::int32_t number = 0;
-      if (scan_decimal(text.substr(offset, kFieldWidth), number) == ScanResult::number) {
+      const char tens = text[offset];
+      const char units = text[offset + 1];
+      if (is_digit(tens) && is_digit(units)) {
+        // Nearly every field is two digits; anything else takes the full rule.
+        card_number = (tens - '0') * 10 + (units - '0');
+      } else if (std::int32_t number = 0;
+                 scan_decimal(text.substr(offset, kFieldWidth), number) == ScanResult::number) {
         card_number = number;
       }
       if (card_number < 1 || card_number > kCardCount) return numbered_error();

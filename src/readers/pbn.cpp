@@ -23,17 +23,49 @@ struct PbnState {
   DealVector deal{};
 };
 
+using LetterTable = std::array<std::int8_t, 256>;
+
+constexpr LetterTable kHandOfByte = letter_table("NESW");
+constexpr LetterTable kVulnerabilityLetters = letter_table("NESWA");
+
 // The run of characters from the set at the very start of the text, as
 // "%[...]" takes it (no white space skipped).
-std::string_view leading_run(std::string_view text, std::string_view set) {
-  return text.substr(0, std::min(text.find_first_not_of(set), text.size()));
+std::string_view leading_run(std::string_view text, const LetterTable& set) {
+  std::size_t n = 0;
+  while (n < text.size() && set[static_cast<unsigned char>(text[n])] >= 0) ++n;
+  return text.substr(0, n);
 }
 
-HandCode hand_of_letter(char letter) {
-  constexpr std::string_view kLetters = "NESW";
-  const std::size_t hand = kLetters.find(letter);
-  return hand == std::string_view::npos ? -1 : static_cast<HandCode>(hand);
-}
+HandCode hand_of_letter(char letter) { return kHandOfByte[static_cast<unsigned char>(letter)]; }
+
+// What one byte of a deal text does: a rank letter places a card of the
+// current suit, a blank moves to the next hand and back to spades, a dot to
+// the next suit, a byte 31 or below (as a signed byte) ends the text, and
+// anything else is passed over.
+struct DealByte {
+  std::int8_t place;      // rank position, or kSparePlace for a byte that is no card
+  std::int8_t cards;      // 1 for a card
+  std::int8_t hands;      // 1 for a blank
+  std::int8_t suits;      // kPlacesPerSuit for a dot: the next suit's places
+  std::int8_t suit_mask;  // 0 for a blank (back to spades), all bits otherwise
+  bool ends;
+};
+
+constexpr LetterTable kPlaceOfByte = place_table(kRankOfByte);
+
+constexpr std::array<DealByte, 256> kDealBytes = [] {
+  std::array<DealByte, 256> table{};
+  for (int value = 0; value < 256; ++value) {
+    DealByte& byte = table[static_cast<std::size_t>(value)];
+    byte.place = kPlaceOfByte[static_cast<std::size_t>(value)];
+    byte.cards = byte.place != kSparePlace ? 1 : 0;
+    byte.hands = value == ' ' ? 1 : 0;
+    byte.suits = value == '.' ? kPlacesPerSuit : 0;
+    byte.suit_mask = value == ' ' ? 0 : -1;
+    byte.ends = is_end_byte(static_cast<char>(value));
+  }
+  return table;
+}();
 
 // A value that does not begin with an integer, or one too large for the
 // board number, leaves the board number as it was.
@@ -43,13 +75,13 @@ void take_board(std::string_view text, PbnState& state) {
 }
 
 void take_dealer(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, "NESW");
+  const std::string_view run = leading_run(text, kHandOfByte);
   if (run.empty()) return;
   state.dealer = run == "E" ? 1 : run == "S" ? 2 : run == "W" ? 3 : 0;
 }
 
 void take_vulnerability(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, "NESWA");
+  const std::string_view run = leading_run(text, kVulnerabilityLetters);
   if (run.empty()) return;
   state.vulnerability = run == "NS" ? 1 : run == "EW" ? 2 : run == "A" ? 3 : 0;
 }
@@ -65,19 +97,90 @@ int take_deal(std::string_view text, PbnState& state) {
   return result < 0 ? -1 : 0;
 }
 
+// Finds the tag in a line already cut at its first zero byte: rest is
+// everything after the first "[", word what follows it once the white space
+// before the name is skipped ("%s"). Returns 0 when the line holds no "[",
+// 1 otherwise.
+int find_pbn_tag(std::string_view line, std::string_view& rest, std::string_view& word) {
+  // A tag line starts with its bracket; any other line is searched.
+  const std::size_t bracket = !line.empty() && line.front() == '[' ? 0 : line.find('[');
+  if (bracket == std::string_view::npos) return 0;
+  rest = line.substr(bracket + 1);
+  std::size_t start = 0;
+  while (start < rest.size() && is_c_space(rest[start])) ++start;
+  word = rest.substr(start);
+  return 1;
+}
+
+// The first word of text: up to white space or the end.
+std::string_view first_word(std::string_view text) {
+  std::size_t end = 0;
+  while (end < text.size() && !is_c_space(text[end])) ++end;
+  return text.substr(0, end);
+}
+
+enum class Tag { other, board, dealer, vulnerable, deal };
+
+// The tag whose name is the first word of text, and that name. Only the
+// four names read here are compared: the words of all other tags need not
+// be measured.
+Tag tag_named(std::string_view text, std::string_view& name) {
+  const auto named = [&](std::string_view wanted) {
+    if (!text.starts_with(wanted)) return false;
+    if (text.size() > wanted.size() && !is_c_space(text[wanted.size()])) return false;
+    name = text.substr(0, wanted.size());
+    return true;
+  };
+  switch (text.empty() ? '\0' : text.front()) {
+    case 'B':
+      if (named("Board")) return Tag::board;
+      break;
+    case 'D':
+      if (named("Deal")) return Tag::deal;
+      if (named("Dealer")) return Tag::dealer;
+      break;
+    case 'V':
+      if (named("Vulnerable")) return Tag::vulnerable;
+      break;
+    default:
+      break;
+  }
+  return Tag::other;
+}
+
+// The value of a tag found by find_pbn_tag and named name: from the first
+// blank after the "[", the blank included, up to the next "]" or, without
+// one, the end of the line with its line end ("%[^]]"); empty without a
+// blank.
+std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
+  // In a tag line the blank follows the name at once; the name holds none,
+  // so when nothing stands before the name that blank is the first.
+  const std::size_t name_end = name.size();
+  const std::size_t blank = name.data() == rest.data() && name_end < rest.size() && rest[name_end] == ' '
+                                ? name_end
+                                : rest.find(' ');
+  if (blank == std::string_view::npos) return {};
+  const std::string_view from_blank = rest.substr(blank);
+  return from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size()));
+}
+
 // Returns -1 when the reader must stop.
-int handle_tag(std::string_view name, std::string_view value, PbnState& state) {
-  const std::size_t quote = value.find('"');
+int handle_tag(std::string_view rest, std::string_view word, PbnState& state) {
+  std::string_view name;
+  const Tag tag = tag_named(word, name);
+  // The value of any other tag is never looked at.
+  if (tag == Tag::other) return 0;
+  const std::string_view value = pbn_tag_value(rest, name);
+  // The value starts with its blank, so the quote is mostly right behind it.
+  const std::size_t quote = value.size() > 1 && value[1] == '"' ? 1 : value.find('"');
   if (quote == std::string_view::npos) return 0;
   const std::string_view text = value.substr(quote + 1);
-  if (name == "Board") {
-    take_board(text, state);
-  } else if (name == "Dealer") {
-    take_dealer(text, state);
-  } else if (name == "Vulnerable") {
-    take_vulnerability(text, state);
-  } else if (name == "Deal") {
-    return take_deal(text, state);
+  switch (tag) {
+    case Tag::board: take_board(text, state); break;
+    case Tag::dealer: take_dealer(text, state); break;
+    case Tag::vulnerable: take_vulnerability(text, state); break;
+    case Tag::deal: return take_deal(text, state);
+    case Tag::other: break;
   }
   return 0;
 }
@@ -85,25 +188,13 @@ int handle_tag(std::string_view name, std::string_view value, PbnState& state) {
 }  // namespace
 
 int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
-  line = c_text(line);
-  const std::size_t bracket = line.find('[');
-  if (bracket == std::string_view::npos) return 0;
-  const std::string_view rest = line.substr(bracket + 1);
-
-  // The name: the first word, white space before it skipped ("%s").
-  std::size_t start = 0;
-  while (start < rest.size() && is_c_space(rest[start])) ++start;
-  std::size_t end = start;
-  while (end < rest.size() && !is_c_space(rest[end])) ++end;
-  if (end > start) name.assign(rest.substr(start, end - start));
-
-  // The value: from the first blank, the blank included, up to the next "]"
-  // or, without one, the end of the line with its line end ("%[^]]").
-  const std::size_t blank = rest.find(' ');
-  if (blank != std::string_view::npos) {
-    const std::string_view from_blank = rest.substr(blank);
-    value.assign(from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size())));
-  }
+  std::string_view rest;
+  std::string_view word;
+  if (find_pbn_tag(c_text(line), rest, word) == 0) return 0;
+  const std::string_view name_text = first_word(word);
+  if (!name_text.empty()) name.assign(name_text);
+  const std::string_view value_text = pbn_tag_value(rest, name_text);
+  if (!value_text.empty()) value.assign(value_text);
   return 1;
 }
 
@@ -123,26 +214,30 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
     std::fputs("first direction not recognized", stdout);
     return -1;
   }
-  deal.fill(kNoHand);
+  CardPlaces placed;
+  // Hands count 0 to 3, so the next hand is found with a mask.
+  static_assert(kHandCount == 4);
   HandCode hand = first;
-  int suit = 0;
+  int suit_places = 0;  // the current suit's first place
   int cards = 0;
-  // Whatever follows the 52nd card is not looked at.
-  for (std::size_t i = 1; i < text.size() && cards < kCardCount && !is_end_byte(text[i]); ++i) {
-    const char c = text[i];
-    if (c == ' ') {
-      hand = (hand + 1) % kHandCount;
-      suit = 0;
-    } else if (c == '.') {
-      if (++suit == kSuitCount) {
-        std::puts("error!");
-        return -1;
-      }
-    } else if (const int rank = rank_position(c); rank >= 0) {
-      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
-      ++cards;
+  int result = 0;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const DealByte& byte = kDealBytes[static_cast<unsigned char>(text[i])];
+    if (byte.ends) break;
+    placed.put(suit_places, byte.place, hand);
+    cards += byte.cards;
+    // Whatever follows the 52nd card is not looked at.
+    if (cards == kCardCount) break;
+    hand = (hand + byte.hands) & (kHandCount - 1);
+    suit_places = (suit_places + byte.suits) & byte.suit_mask;
+    if (suit_places == kSuitCount * kPlacesPerSuit) {
+      std::puts("error!");
+      result = -1;
+      break;
     }
   }
+  placed.copy_to(deal);
+  if (result < 0) return result;
   if (cards != kCardCount) {
     std::printf("%d cards!? ", cards);
     std::puts("error!");
@@ -152,13 +247,17 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
 }
 
 void read_pbn_file() {
-  PbnField name;
-  PbnField value;
+  // Every line is looked at where it was read, and nothing is copied out
+  // of it: tag lines are most of a PBN file. Its line end is not needed:
+  // it ends a tag name, a deal and a number, and so does the end of the
+  // text, and it is never part of a dealer, a vulnerability or a quote.
+  PbnLine line;
   PbnState state;
-  for (;;) {
-    const int got = read_pbn_tag(name, value);
-    if (got < 0) return;
-    if (got > 0 && handle_tag(name.c_text(), value.c_text(), state) < 0) return;
+  std::string_view text;
+  std::string_view rest;
+  std::string_view word;
+  while (read_input_line(line, text) > 0) {
+    if (find_pbn_tag(text, rest, word) > 0 && handle_tag(rest, word, state) < 0) return;
   }
 }
 

@@ -11,6 +11,12 @@ int read_input_text(char* buffer, int size) {
   return input_stream.read_text(buffer, size);
 }
 
+int read_input_line(char* buffer, int size, std::string_view& text) {
+  text = {};
+  if (!input_stream.is_open()) return -2;
+  return input_stream.read_line(buffer, size, text);
+}
+
 ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest) {
   text = c_text(text);
   std::size_t i = 0;

@@ -3,8 +3,10 @@
 // byte past the text that was actually read.
 #pragma once
 
+#include "deal/deal.hpp"
 #include "platform/text_input.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -59,23 +61,85 @@ int read_input_text(TextBuffer<Size>& text) {
   return got;
 }
 
+// The same read, with text set as TextInput::read_line sets it: the bytes
+// read up to their first zero byte, without the line end, possibly viewed
+// where they were read rather than in text's buffer.
+int read_input_line(char* buffer, int size, std::string_view& text);
+
+// buffer only lends its bytes: text tells what was read.
+template <std::size_t Size>
+int read_input_line(TextBuffer<Size>& buffer, std::string_view& text) {
+  buffer.length = 0;
+  return read_input_line(buffer.bytes.data(), static_cast<int>(Size), text);
+}
+
 // A byte that ends a deal text: 31 or less taken as a signed 8-bit number,
 // i.e. 0 to 31 and 128 to 255.
 constexpr bool is_end_byte(char c) { return static_cast<signed char>(c) <= 31; }
 
-constexpr bool is_c_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// The white space of isspace in the C locale.
+inline constexpr std::array<bool, 256> kCSpace = [] {
+  std::array<bool, 256> table{};
+  for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+
+constexpr bool is_c_space(char c) { return kCSpace[static_cast<unsigned char>(c)]; }
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Rank letters in rank-position order, ace first.
 inline constexpr std::string_view kRankLetters = "AKQJT98765432";
 
+// One entry per byte value, looked up on every card letter of every deal:
+// the position of the byte in letters, or -1 when it is not among them.
+constexpr std::array<std::int8_t, 256> letter_table(std::string_view letters) {
+  std::array<std::int8_t, 256> table{};
+  table.fill(-1);
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    table[static_cast<unsigned char>(letters[i])] = static_cast<std::int8_t>(i);
+  }
+  return table;
+}
+
+inline constexpr std::array<std::int8_t, 256> kRankOfByte = letter_table(kRankLetters);
+
 // Rank position of a rank letter (upper case only); -1 for any other byte.
-constexpr int rank_position(char c) {
-  const std::size_t rank = kRankLetters.find(c);
-  return rank == std::string_view::npos ? -1 : static_cast<int>(rank);
+constexpr int rank_position(char c) { return kRankOfByte[static_cast<unsigned char>(c)]; }
+
+// Where a reader places the cards of one deal while it reads its text: per
+// suit the 13 cards and one spare place, on which a byte that is no card
+// "places" its hand. So every byte takes the same path: whether a byte is a
+// card or a separator cannot be guessed, and a wrong guess costs more than
+// the store.
+inline constexpr int kPlacesPerSuit = kRankCount + 1;
+inline constexpr std::int8_t kSparePlace = kRankCount;
+
+struct CardPlaces {
+  std::array<HandCode, kSuitCount * kPlacesPerSuit> places;
+
+  CardPlaces() { places.fill(kNoHand); }
+  // suit_places is the suit times kPlacesPerSuit; place a rank position or
+  // kSparePlace.
+  void put(int suit_places, int place, HandCode hand) {
+    places[static_cast<std::size_t>(suit_places + place)] = hand;
+  }
+  // The cards placed, every other entry kNoHand.
+  void copy_to(DealVector& deal) const {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+      std::copy_n(places.begin() + suit * kPlacesPerSuit, kRankCount, deal.begin() + card_index(suit, 0));
+    }
+  }
+};
+
+// The place of each byte within its suit: its rank position when it is a
+// rank letter, kSparePlace otherwise.
+constexpr std::array<std::int8_t, 256> place_table(const std::array<std::int8_t, 256>& ranks) {
+  std::array<std::int8_t, 256> table = ranks;
+  for (std::int8_t& place : table) {
+    if (place < 0) place = kSparePlace;
+  }
+  return table;
 }
 
 enum class ScanResult { none, number, too_large };
