@@ -1,0 +1,1 @@
+Board 1=afkpejodinchmbglafkpejodin
