@@ -15,18 +15,24 @@ namespace {
 
 using namespace std::string_literals;
 
-// Every read of the file, limit bytes at a time.
+// Every read of the file, limit bytes at a time; the same whatever the size
+// of the blocks the file is read in.
 std::vector<std::string> reads_of(const std::string& bytes, int limit) {
   TempDir dir;
-  TextInput input;
-  EXPECT_TRUE(input.open(dir.write("input.txt", bytes).c_str()));
-  std::vector<std::string> reads;
-  std::vector<char> buffer(static_cast<std::size_t>(limit));
-  for (int got; (got = input.read_text(buffer.data(), limit)) > 0;) {
-    EXPECT_EQ(buffer[static_cast<std::size_t>(got)], '\0');
-    reads.emplace_back(buffer.data(), static_cast<std::size_t>(got));
+  std::vector<std::vector<std::string>> results;
+  for (const std::size_t block : {std::size_t{1} << 16, std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
+    TextInput input;
+    EXPECT_TRUE(input.open(dir.write("input.txt", bytes).c_str()));
+    input.set_block_size(block);
+    std::vector<std::string>& reads = results.emplace_back();
+    std::vector<char> buffer(static_cast<std::size_t>(limit));
+    for (int got; (got = input.read_text(buffer.data(), limit)) > 0;) {
+      EXPECT_EQ(buffer[static_cast<std::size_t>(got)], '\0');
+      reads.emplace_back(buffer.data(), static_cast<std::size_t>(got));
+    }
+    EXPECT_EQ(reads, results.front()) << "blocks of " << block;
   }
-  return reads;
+  return results.front();
 }
 
 TEST(TextInput, ReadsLinesTheWayATextStreamDoes) {

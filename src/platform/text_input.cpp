@@ -40,6 +40,10 @@ void TextInput::attach(std::FILE* file) {
   file_ = file;
 }
 
+void TextInput::set_block_size(std::size_t size) {
+  block_size_ = std::clamp<std::size_t>(size, 1, buffer_.size());
+}
+
 void TextInput::close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
@@ -50,7 +54,7 @@ void TextInput::close() {
 bool TextInput::fill() {
   if (at_end_ || file_ == nullptr) return false;
   pos_ = 0;
-  end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  end_ = std::fread(buffer_.data(), 1, block_size_, file_);
   if (end_ == 0) {
     at_end_ = true;
     failed_ = std::ferror(file_) != 0;

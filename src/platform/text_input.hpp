@@ -27,6 +27,11 @@ class TextInput {
   bool is_open() const { return file_ != nullptr; }
   void close();
 
+  // Reads the file in blocks of at most size bytes (1 up to the 64 KiB the
+  // buffer holds, the default). Small blocks let tests and fuzzing put a
+  // block edge anywhere in a line.
+  void set_block_size(std::size_t size);
+
   // True once a read of the file failed (as opposed to reaching its end).
   bool failed() const { return failed_; }
 
@@ -55,6 +60,7 @@ class TextInput {
 
   std::FILE* file_ = nullptr;
   std::array<char, 1 << 16> buffer_{};
+  std::size_t block_size_ = buffer_.size();
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   // The first zero byte in the block at or after pos_, or end_ for none;
