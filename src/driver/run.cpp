@@ -31,6 +31,7 @@ constexpr std::array<FormatEntry, 6> kFormats{{
     {".dge", read_dge_file},
 }};
 
+constexpr std::size_t kOutputBufferSize = 1 << 16;
 constexpr std::size_t kMaxPathLength = kPathBufferSize - 1;
 // A chosen name is read whole up to this length, so that a long one can be
 // shown and refused rather than cut to a name of some other file.
@@ -127,6 +128,8 @@ int run_input(const char* operand) {
     std::printf("failed to open file %s for output\n", output_file_name.data());
     return failure_end();
   }
+  // Large files of deals: write the output file in big blocks.
+  std::setvbuf(run_state.output_stream, nullptr, _IOFBF, kOutputBufferSize);
 
   std::printf("Bridge file: %s\n", input_path.data());
   std::fprintf(run_state.output_stream, "%s\nBridge file: %s\n", kProgramTitle, input_path.data());
