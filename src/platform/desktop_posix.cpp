@@ -45,7 +45,9 @@ std::string first_dir_with(std::string_view dirs, std::string_view relative, int
 
 bool on_path(std::string_view program) {
   const char* path = std::getenv("PATH");
-  return path != nullptr && !first_dir_with(path, "/" + std::string(program), X_OK, ".").empty();
+  std::string relative("/");
+  relative += program;
+  return path != nullptr && !first_dir_with(path, relative, X_OK, ".").empty();
 }
 
 // A graphical desktop with zenity to draw the dialogs.
