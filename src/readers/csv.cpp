@@ -12,8 +12,6 @@ namespace pipsweep {
 
 namespace {
 
-using CsvLine = TextBuffer<kLineBufferSize>;
-
 // What a byte of the card part does: a rank letter places a card, a comma
 // moves to the next suit field, anything else is passed over. Deal
 // generators write the honours either in English or in Dutch (H, V, B), so
@@ -101,10 +99,10 @@ int scan_board_number(std::string_view text, std::size_t position, std::int32_t&
   return -1;
 }
 
-// parse_csv_line on a line already cut at its first zero byte. Its line end
-// may be left off: the end of the text ends the card part and the board
-// number just as the line end does.
-int parse_csv_text(std::string_view text, DealVector& deal, std::int32_t& board) {
+}  // namespace
+
+int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
+  const std::string_view text = c_text(line);
   deal.fill(kNoHand);
   if (is_end_byte(byte_at(text, 0))) {
     report_card_count(0);
@@ -120,28 +118,20 @@ int parse_csv_text(std::string_view text, DealVector& deal, std::int32_t& board)
   return scan_board_number(text, position, board);
 }
 
-}  // namespace
-
-int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
-  return parse_csv_text(c_text(line), deal, board);
-}
-
-int read_csv_record(DealVector& deal, std::int32_t& board) {
-  CsvLine line;
-  const int got = read_input_text(line);
+int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board) {
+  std::string_view text;
+  const int got = read_input_line(line, text);
   if (got < 0) return got;
-  return parse_csv_line(line.view(), deal, board);
+  return parse_csv_line(text, deal, board);
 }
 
 void read_csv_file() {
   // One line buffer for the whole file, and most lines are looked at
   // where they were read, not copied into it.
   CsvLine line;
-  std::string_view text;
   DealVector deal{};
   std::int32_t board = 0;
-  while (read_input_line(line, text) >= 0) {
-    if (parse_csv_text(text, deal, board) < 0) return;
+  while (read_csv_record(line, deal, board) >= 0) {
     if (write_deal(deal, board) < 0) return;
   }
 }

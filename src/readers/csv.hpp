@@ -3,19 +3,25 @@
 #pragma once
 
 #include "deal/deal.hpp"
+#include "readers/text.hpp"
 
 #include <cstdint>
 #include <string_view>
 
 namespace pipsweep {
 
-// Reads one line and parses it. Returns -2 when no input stream is open,
-// -1 at the end of the input, otherwise what parse_csv_line returns.
-int read_csv_record(DealVector& deal, std::int32_t& board);
+using CsvLine = TextBuffer<kLineBufferSize>;
 
-// Parses one line, taken up to its first zero byte. Returns 0 when it held
-// 52 cards and a board number; otherwise prints why and returns -1, leaving
-// board untouched.
+// Reads one line and parses it; line lends its buffer to lines that are not
+// looked at where they were read. Returns -2 when no input stream is open,
+// -1 at the end of the input, otherwise what parse_csv_line returns.
+int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board);
+
+// Parses one line, taken up to its first zero byte; its line end may be
+// left off, since the end of the text ends the card part and the board
+// number just as the line end does. Returns 0 when it held 52 cards and a
+// board number; otherwise prints why and returns -1, leaving board
+// untouched.
 int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board);
 
 }  // namespace pipsweep

@@ -112,13 +112,6 @@ int find_pbn_tag(std::string_view line, std::string_view& rest, std::string_view
   return 1;
 }
 
-// The first word of text: up to white space or the end.
-std::string_view first_word(std::string_view text) {
-  std::size_t end = 0;
-  while (end < text.size() && !is_c_space(text[end])) ++end;
-  return text.substr(0, end);
-}
-
 enum class Tag { other, board, dealer, vulnerable, deal };
 
 // The tag whose name is the first word of text, and that name. Only the
@@ -186,27 +179,6 @@ int handle_tag(std::string_view rest, std::string_view word, PbnState& state) {
 }
 
 }  // namespace
-
-int split_pbn_tag(std::string_view line, PbnField& name, PbnField& value) {
-  std::string_view rest;
-  std::string_view word;
-  if (find_pbn_tag(c_text(line), rest, word) == 0) return 0;
-  const std::string_view name_text = first_word(word);
-  if (!name_text.empty()) name.assign(name_text);
-  const std::string_view value_text = pbn_tag_value(rest, name_text);
-  if (!value_text.empty()) value.assign(value_text);
-  return 1;
-}
-
-int read_pbn_tag(PbnField& name, PbnField& value) {
-  name.clear();
-  value.clear();
-  PbnLine line;
-  const int got = read_input_text(line);
-  if (got < 0) return got;
-  if (got == 0) return -1;
-  return split_pbn_tag(line.c_text(), name, value);
-}
 
 int parse_pbn_deal(std::string_view text, DealVector& deal) {
   const HandCode first = text.empty() ? -1 : hand_of_letter(text.front());

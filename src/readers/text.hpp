@@ -102,10 +102,8 @@ constexpr std::array<std::int8_t, 256> letter_table(std::string_view letters) {
   return table;
 }
 
+// Rank position of each byte: upper-case rank letters only, -1 for any other.
 inline constexpr std::array<std::int8_t, 256> kRankOfByte = letter_table(kRankLetters);
-
-// Rank position of a rank letter (upper case only); -1 for any other byte.
-constexpr int rank_position(char c) { return kRankOfByte[static_cast<unsigned char>(c)]; }
 
 // Where a reader places the cards of one deal while it reads its text: per
 // suit the 13 cards and one spare place, on which a byte that is no card
