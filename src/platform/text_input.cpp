@@ -70,21 +70,20 @@ bool TextInput::fill() {
   return end_ > 0;
 }
 
-std::size_t TextInput::take_line(char* buffer, std::size_t room, bool& scanned) {
+bool TextInput::line_in_block(std::size_t room, const char*& start, std::size_t& length,
+                              bool& scanned) {
   scanned = false;
-  if (pos_ == end_ || failed_) return 0;
+  if (pos_ == end_ || failed_) return false;
   const char* from = buffer_.data() + pos_;
   const char* to = from + std::min(end_ - pos_, room);
   const char* line_end = find_byte(from, to, '\n');
   scanned = true;
-  if (line_end == to) return 0;
-  auto length = static_cast<std::size_t>(line_end - from);
+  if (line_end == to) return false;
+  start = from;
+  length = static_cast<std::size_t>(line_end - from);
   pos_ += length + 1;
   if (length > 0 && line_end[-1] == '\r') --length;
-  std::memcpy(buffer, from, length);
-  buffer[length] = '\n';
-  buffer[length + 1] = '\0';
-  return length + 1;
+  return true;
 }
 
 int TextInput::read_pieces(char* buffer, std::size_t room, bool scanned) {
@@ -94,7 +93,7 @@ int TextInput::read_pieces(char* buffer, std::size_t room, bool scanned) {
     // Copy in one go up to the first byte that needs a look.
     const char* from = buffer_.data() + pos_;
     const char* to = from + std::min(end_ - pos_, room - count);
-    // take_line may have found already that the first piece holds no LF.
+    // line_in_block may have found already that the first piece holds no LF.
     const char* stop = scanned ? to : find_byte(from, to, '\n');
     scanned = false;
     // Only a CR right before the line end, or the last byte at hand (whose
@@ -130,8 +129,15 @@ int TextInput::read_text(char* buffer, int limit) {
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
   // Most lines lie whole in the block at hand: one scan and one copy.
+  const char* start = nullptr;
+  std::size_t length = 0;
   bool scanned = false;
-  if (const std::size_t taken = take_line(buffer, room, scanned); taken > 0) return static_cast<int>(taken);
+  if (line_in_block(room, start, length, scanned)) {
+    std::memcpy(buffer, start, length);
+    buffer[length] = '\n';
+    buffer[length + 1] = '\0';
+    return static_cast<int>(length + 1);
+  }
   return read_pieces(buffer, room, scanned);
 }
 
@@ -139,30 +145,23 @@ int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
   text = {};
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
+  const char* start = nullptr;
+  std::size_t length = 0;
   bool scanned = false;
-  if (pos_ < end_ && !failed_) {
-    // The line lies whole in the block at hand: it is looked at there.
-    const char* from = buffer_.data() + pos_;
-    const char* to = from + std::min(end_ - pos_, room);
-    const char* line_end = find_byte(from, to, '\n');
-    if (line_end != to) {
-      if (zero_ < pos_) {
-        zero_ = static_cast<std::size_t>(find_byte(from, buffer_.data() + end_, '\0') - buffer_.data());
-      }
-      const std::size_t start = pos_;
-      auto length = static_cast<std::size_t>(line_end - from);
-      pos_ += length + 1;
-      if (length > 0 && line_end[-1] == '\r') --length;
-      text = {from, std::min(length, zero_ - start)};
-      return static_cast<int>(length + 1);
+  if (line_in_block(room, start, length, scanned)) {
+    // The line is looked at where it lies, up to its first zero byte.
+    const auto offset = static_cast<std::size_t>(start - buffer_.data());
+    if (zero_ < offset) {
+      zero_ = static_cast<std::size_t>(find_byte(start, buffer_.data() + end_, '\0') - buffer_.data());
     }
-    scanned = true;
+    text = {start, std::min(length, zero_ - offset)};
+    return static_cast<int>(length + 1);
   }
   const int got = read_pieces(buffer, room, scanned);
   if (got > 0) {
-    auto length = static_cast<std::size_t>(got);
-    if (buffer[length - 1] == '\n') --length;
-    text = {buffer, static_cast<std::size_t>(find_byte(buffer, buffer + length, '\0') - buffer)};
+    auto got_length = static_cast<std::size_t>(got);
+    if (buffer[got_length - 1] == '\n') --got_length;
+    text = {buffer, static_cast<std::size_t>(find_byte(buffer, buffer + got_length, '\0') - buffer)};
   }
   return got;
 }

@@ -49,12 +49,12 @@ class TextInput {
 
  private:
   bool fill();
-  // Reads the line at hand when it ends within the block and within room
-  // bytes: one scan and one copy. Returns the bytes delivered, 0 otherwise
-  // (nothing is then read, and scanned tells whether the bytes at hand
-  // were found to hold no line end).
-  std::size_t take_line(char* buffer, std::size_t room, bool& scanned);
-  // The general read, piece by piece across blocks; scanned as take_line
+  // The line at hand when it ends within the block and within room bytes:
+  // its start and length without the line end (a CR before the LF left
+  // off), with the read position moved past it. Otherwise nothing is read,
+  // and scanned tells whether the bytes at hand were found to hold no LF.
+  bool line_in_block(std::size_t room, const char*& start, std::size_t& length, bool& scanned);
+  // The general read, piece by piece across blocks; scanned as line_in_block
   // left it.
   int read_pieces(char* buffer, std::size_t room, bool scanned);
 
