@@ -57,23 +57,12 @@ int split_dlm_line(std::string_view line, DlmText& key, DlmText& value) {
   return 0;
 }
 
-namespace {
-
-// read_dlm_line with the line buffer given, so that a whole file is read
-// through one buffer.
-int read_dlm_line_into(DlmText& line, DlmText& key, DlmText& value) {
+int read_dlm_line(DlmText& line, DlmText& key, DlmText& value) {
   key.clear();
   value.clear();
   const int got = read_input_text(line);
   if (got < 0) return got;
   return split_dlm_line(line.view(), key, value);
-}
-
-}  // namespace
-
-int read_dlm_line(DlmText& key, DlmText& value) {
-  DlmText line;
-  return read_dlm_line_into(line, key, value);
 }
 
 int decode_dlm_deal(std::string_view value, DealVector& deal) {
@@ -99,7 +88,7 @@ void read_dlm_file() {
   DlmText value;
   DealVector deal{};
 
-  while (read_dlm_line_into(line, key, value) >= 0) {
+  while (read_dlm_line(line, key, value) >= 0) {
     const std::string_view key_text = key.view();
     if (!document_found) {
       // Everything up to and including the document line is preamble.

@@ -12,10 +12,10 @@ namespace pipsweep {
 // A key or a value: at most 1023 characters and the terminating zero.
 using DlmText = TextBuffer<kLineBufferSize>;
 
-// Empties key and value, reads one line (or a 1023-character piece of a
-// longer one) and splits it. Returns 0, -1 at the end of the input or on a
-// read error, -2 when no input stream is open.
-int read_dlm_line(DlmText& key, DlmText& value);
+// Empties key and value, reads one line into line (or a 1023-character
+// piece of a longer one) and splits it. Returns 0, -1 at the end of the
+// input or on a read error, -2 when no input stream is open.
+int read_dlm_line(DlmText& line, DlmText& key, DlmText& value);
 
 // Splits a line at its first "=". The key is lower-cased (A to Z only) and,
 // from its second character on, cut at the first end byte; the value keeps
