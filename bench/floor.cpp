@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     std::perror("_floor.txt");
     return 1;
   }
+  // The same output buffer as pipsweep's.
+  std::setvbuf(file, nullptr, _IOFBF, kBlockSize);
   std::fprintf(file, "Pipsweep V1.2\nBridge file: %s\n", argv[1]);
 
   static std::array<char, kBlockSize> block{};

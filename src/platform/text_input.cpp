@@ -70,20 +70,19 @@ bool TextInput::fill() {
   return end_ > 0;
 }
 
-bool TextInput::line_in_block(std::size_t room, const char*& start, std::size_t& length,
-                              bool& scanned) {
+// Inline: it is on the path of every line of every file.
+inline std::string_view TextInput::line_in_block(std::size_t room, bool& scanned) {
   scanned = false;
-  if (pos_ == end_ || failed_) return false;
+  if (pos_ == end_ || failed_) return {};
   const char* from = buffer_.data() + pos_;
   const char* to = from + std::min(end_ - pos_, room);
   const char* line_end = find_byte(from, to, '\n');
   scanned = true;
-  if (line_end == to) return false;
-  start = from;
-  length = static_cast<std::size_t>(line_end - from);
+  if (line_end == to) return {};
+  auto length = static_cast<std::size_t>(line_end - from);
   pos_ += length + 1;
   if (length > 0 && line_end[-1] == '\r') --length;
-  return true;
+  return {from, length};
 }
 
 int TextInput::read_pieces(char* buffer, std::size_t room, bool scanned) {
@@ -129,14 +128,12 @@ int TextInput::read_text(char* buffer, int limit) {
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
   // Most lines lie whole in the block at hand: one scan and one copy.
-  const char* start = nullptr;
-  std::size_t length = 0;
   bool scanned = false;
-  if (line_in_block(room, start, length, scanned)) {
-    std::memcpy(buffer, start, length);
-    buffer[length] = '\n';
-    buffer[length + 1] = '\0';
-    return static_cast<int>(length + 1);
+  if (const std::string_view line = line_in_block(room, scanned); line.data() != nullptr) {
+    line.copy(buffer, line.size());
+    buffer[line.size()] = '\n';
+    buffer[line.size() + 1] = '\0';
+    return static_cast<int>(line.size() + 1);
   }
   return read_pieces(buffer, room, scanned);
 }
@@ -145,17 +142,15 @@ int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
   text = {};
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
-  const char* start = nullptr;
-  std::size_t length = 0;
   bool scanned = false;
-  if (line_in_block(room, start, length, scanned)) {
+  if (const std::string_view line = line_in_block(room, scanned); line.data() != nullptr) {
     // The line is looked at where it lies, up to its first zero byte.
-    const auto offset = static_cast<std::size_t>(start - buffer_.data());
+    const auto offset = static_cast<std::size_t>(line.data() - buffer_.data());
     if (zero_ < offset) {
-      zero_ = static_cast<std::size_t>(find_byte(start, buffer_.data() + end_, '\0') - buffer_.data());
+      zero_ = static_cast<std::size_t>(find_byte(line.data(), buffer_.data() + end_, '\0') - buffer_.data());
     }
-    text = {start, std::min(length, zero_ - offset)};
-    return static_cast<int>(length + 1);
+    text = line.substr(0, zero_ - offset);
+    return static_cast<int>(line.size() + 1);
   }
   const int got = read_pieces(buffer, room, scanned);
   if (got > 0) {

@@ -49,11 +49,11 @@ class TextInput {
 
  private:
   bool fill();
-  // The line at hand when it ends within the block and within room bytes:
-  // its start and length without the line end (a CR before the LF left
-  // off), with the read position moved past it. Otherwise nothing is read,
+  // The line at hand when it ends within the block and within room bytes,
+  // without its line end (a CR before the LF left off), with the read
+  // position moved past it. Otherwise a view with no data: nothing is read,
   // and scanned tells whether the bytes at hand were found to hold no LF.
-  bool line_in_block(std::size_t room, const char*& start, std::size_t& length, bool& scanned);
+  std::string_view line_in_block(std::size_t room, bool& scanned);
   // The general read, piece by piece across blocks; scanned as line_in_block
   // left it.
   int read_pieces(char* buffer, std::size_t room, bool scanned);
