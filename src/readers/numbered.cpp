@@ -26,7 +26,7 @@ constexpr std::string_view before_line_end(std::string_view text) {
 // end between records (or the padding after the last one), not a record.
 bool is_filler(std::string_view text) {
   return text.size() < kNumberedHandsLength &&
-         std::ranges::all_of(text, [](char c) { return c == '\0' || is_c_space(c); });
+         std::all_of(text.begin(), text.end(), [](char c) { return c == '\0' || is_c_space(c); });
 }
 
 // The board number stands from offset 2 of the piece; a piece too short to
