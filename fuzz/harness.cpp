@@ -2,8 +2,9 @@
 // PIPSWEEP_FUZZ_READER (e.g. read_pbn_file). Besides the sanitizers it checks
 // what every reader owes the user: the output file holds exactly the deal
 // lines the console shows, each direction line is well formed, the count of
-// deals is right, and a deal with an unplaced card is the last one, followed
-// by the warning.
+// deals is right, a deal that is no bridge deal (a card without a hand, or a
+// hand without 13 cards) is the last one, followed by the warning, and a
+// reader that stops on bad data says so on the console and to the driver.
 #include "deal/deal.hpp"
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
@@ -11,6 +12,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -113,7 +115,19 @@ std::string take_console() {
   return text;
 }
 
-void check_run(std::string_view console, std::string_view file) {
+// Every card placed, and 13 of them to each hand.
+bool is_bridge_deal(std::string_view direction_line) {
+  for (const char symbol : kSymbols.substr(0, 4)) {
+    if (std::count(direction_line.begin(), direction_line.end(), symbol) != 13) return false;
+  }
+  return true;
+}
+
+// What a reader prints when it stops on bad data.
+constexpr std::string_view kDiagnostics[] = {"error!", kWarning, "first direction not recognized",
+                                             "String [Document] not found!"};
+
+void check_run(std::string_view console, std::string_view file, int reader_result) {
   // The file: deals only, each an optional board line and a direction line.
   std::vector<std::string_view> file_lines;
   std::int32_t directions = 0;
@@ -143,22 +157,29 @@ void check_run(std::string_view console, std::string_view file) {
   const std::vector<std::string_view> console_lines = console_deal_lines(console, ends);
   if (console_lines != file_lines) broken("console deal lines differ from the file", console, file);
 
-  // An unplaced card: the warning right behind its line, and nothing after.
+  // A refused deal: the warning right behind its line, and nothing after.
   std::size_t warnings = 0;
   for (std::size_t at = console.find(kWarning); at != std::string_view::npos;
        at = console.find(kWarning, at + 1)) {
     ++warnings;
   }
-  std::size_t unplaced = 0;
+  std::size_t refused = 0;
   for (std::size_t k = 0; k < console_lines.size(); ++k) {
-    if (console_lines[k].find('?') == std::string_view::npos) continue;
-    ++unplaced;
+    if (!console_lines[k].starts_with(' ') || is_bridge_deal(console_lines[k])) continue;
+    ++refused;
     if (console.substr(ends[k]) != kWarning) {
-      broken("a deal with an unplaced card is not the last output, with the warning", console,
-             file);
+      broken("a refused deal is not the last output, with the warning", console, file);
     }
   }
-  if (warnings != unplaced) broken("warning without a deal with an unplaced card", console, file);
+  if (warnings != refused) broken("warning without a refused deal", console, file);
+
+  // A stop on bad data is never taken for the end of the file, and never
+  // happens without a word on the console.
+  if (refused > 0 && reader_result >= 0) broken("refused deal, yet the reader reports success", console, file);
+  if (reader_result < 0 && std::none_of(std::begin(kDiagnostics), std::end(kDiagnostics),
+                                        [&](std::string_view d) { return console.find(d) != std::string_view::npos; })) {
+    broken("the reader stopped on bad data without saying why", console, file);
+  }
 }
 
 }  // namespace
@@ -197,13 +218,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   run_state.output_stream = output;
 
   take_console();
-  PIPSWEEP_FUZZ_READER();
+  const int reader_result = PIPSWEEP_FUZZ_READER();
   const std::string console = take_console();
   std::fclose(output);
   run_state.output_stream = nullptr;
   input_stream.close();
 
-  check_run(console, std::string_view(out_text, out_size));
+  check_run(console, std::string_view(out_text, out_size), reader_result);
   std::free(out_text);
   return 0;
 }

@@ -71,7 +71,7 @@ TEST(CsvReader, RefusesBrokenCardParts) {
        kFailureStatus},
       {"tens written 10, no board number", tens_as_10 + "\n", "48 cards!? error!\n" + kNoDeals, "",
        kFailureStatus},
-      {"byte order mark", "\xEF\xBB\xBF" + sample_line("7"), "0 cards!? error!\n" + kNoDeals, "",
+      {"fields without card letters", "x,y\n" + sample_line("7"), "0 cards!? error!\n" + kNoDeals, "",
        kFailureStatus},
       {"line of column titles", with_title + sample_line("7"), "error!\n" + kNoDeals, "",
        kFailureStatus},
@@ -93,15 +93,26 @@ TEST(CsvReader, StopsAtTheFirstBadLineKeepingEarlierDeals) {
   const std::string warning = "Not a proper bridge file??\n";
   expect_reader_runs("deals.csv", {
       {"fifth card in field 1", "AKQJ2" + sample_line("7").substr(4) + after,
-       deal_text(short_of_two, 7) + warning, deal_text(short_of_two, 7), 0},
-      {"card listed twice", "AKQQ" + sample_line("4").substr(4) + after,
-       deal_text(jack_missing, 4) + warning, deal_text(jack_missing, 4), 0},
-      {"empty line between two deals", sample_line("1") + "\r\n" + after,
-       deal_text(deal, 1) + "0 cards!? error!\n", deal_text(deal, 1), 0},
+       deal_text(short_of_two, 7) + warning, deal_text(short_of_two, 7), kFailureStatus},
+      {"card listed twice after a good deal", sample_line("1") + "AKQQ" + sample_line("4").substr(4) + after,
+       deal_text(deal, 1) + deal_text(jack_missing, 4) + warning,
+       deal_text(deal, 1) + deal_text(jack_missing, 4), kFailureStatus},
       {"board number too large", sample_line("1") + sample_line("2147483648") + after,
-       deal_text(deal, 1) + "board number too large\nerror!\n", deal_text(deal, 1), 0},
+       deal_text(deal, 1) + "board number too large\nerror!\n", deal_text(deal, 1), kFailureStatus},
       {"board number far too large, minus passed over", sample_line("-99999999999999999999"),
        "board number too large\nerror!\n" + kNoDeals, "", kFailureStatus},
+  });
+}
+
+TEST(CsvReader, PassesOverBlankLines) {
+  const std::string deals = deal_text(sample_deal(), 1) + deal_text(sample_deal(), 9);
+  std::string blank_lines = "\r\n \t\r\n";
+  blank_lines += std::string(3, '\0') + " \n";
+  blank_lines += std::string(1500, ' ') + "\n";  // longer than one read
+  expect_reader_runs("deals.csv", {
+      {"blank lines between and after deals", "\n" + sample_line("1") + blank_lines + sample_line("9") + "\r\n\n",
+       deals, deals, 0},
+      {"nothing but blank lines", blank_lines, kNoDeals, "", kFailureStatus},
   });
 }
 
@@ -111,7 +122,8 @@ TEST(CsvReader, ReadsALongLineIn1023CharacterPieces) {
   std::string line = sample_fields() + ",";
   line += std::string(1022 - line.size(), 'x') + "12\n";
   const std::string board1 = deal_text(sample_deal(), 1);
-  expect_reader_runs("deals.csv", {{"board number cut", line, board1 + "1 cards!? error!\n", board1, 0}});
+  expect_reader_runs("deals.csv",
+                     {{"board number cut", line, board1 + "1 cards!? error!\n", board1, kFailureStatus}});
 }
 
 TEST(CsvReader, ReadsAGeneratedFile) {

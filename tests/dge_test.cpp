@@ -70,15 +70,15 @@ TEST(DgeReader, FourthSeparatorStopsParsingAndTheReader) {
       dge_record({"AKQ.JT9.876.54.3", kDealA[1], kDealA[2], kDealA[3]}) + kRecordA;
   const std::string deal =
       "Board 1\n TTT ??? ??? ??? ? ??? TTT ??? ??? ? ??? ??? TTT ??? ? ??? ??? ??? TT? ?\n";
-  // The faulty deal is still written, so the run succeeds.
-  expect_reader_run("deals.dge", {"fourth separator", bytes, "error!" + deal + kWarning, deal, 0});
+  // The faulty deal is still written, then refused: the run fails.
+  expect_reader_run("deals.dge",
+                    {"fourth separator", bytes, "error!" + deal + kWarning, deal, kFailureStatus});
 }
 
 TEST(DgeReader, RecordsByteForByte) {
   const DealVector a = deal_of(kDealA);
   const DealVector b = deal_of(kDealB);
   const DealVector c = deal_of(kDealC);
-  const DealVector nothing = deal_from_hands("", "", "", "");
   const std::string a_127 = kRecordA.substr(0, 127);
   // A hand with 14 letters but only three suits: the ace of spades twice.
   const Hands k53{kDealA[0], kDealA[1], "65.87.87.8765432", "A432.65432.65432"};
@@ -105,46 +105,47 @@ TEST(DgeReader, RecordsByteForByte) {
       {"fourth separator in East of the second record",
        kRecordA + dge_record({kDealA[0], "T987.JT9..JT9.JT", kDealA[2], kDealA[3]}) + kRecordB,
        deal_text(a, 1) + "error!" + deal_text(east_part, 2) + kWarning,
-       deal_text(a, 1) + deal_text(east_part, 2)},
+       deal_text(a, 1) + deal_text(east_part, 2), kFailureStatus},
       // Sixteen positions hold at most three separators, so a hand short of
       // a card always meets a fourth one.
       {"51 rank letters",
        dge_record({kDealA[0], kDealA[1], kDealA[2], "32.432.5432.543 "}) + kRecordB,
-       "error!" + deal_text(club_two_out, 1) + kWarning, deal_text(club_two_out, 1)},
+       "error!" + deal_text(club_two_out, 1) + kWarning, deal_text(club_two_out, 1), kFailureStatus},
+      // North keeps 12 cards and West holds 14: no bridge deal.
       {"53 rank letters placing every card", dge_record(k53) + kRecordB,
-       "53 cards!? error!" + deal_text(d53, 1) + deal_text(b, 2),
-       deal_text(d53, 1) + deal_text(b, 2)},
+       "53 cards!? error!" + deal_text(d53, 1) + kWarning, deal_text(d53, 1), kFailureStatus},
       {"a card twice and one missing", dge_record(twice_missing) + kRecordB,
-       deal_text(d_twice_missing, 1) + kWarning, deal_text(d_twice_missing, 1)},
+       deal_text(d_twice_missing, 1) + kWarning, deal_text(d_twice_missing, 1), kFailureStatus},
       {"16 rank letters without separator", dge_record(sixteen) + kRecordA,
        "55 cards!? error!" + deal_text(by_suit, 1) + deal_text(a, 2),
        deal_text(by_suit, 1) + deal_text(a, 2)},
       {"lower-case letter among the ranks",
        dge_record({"AKQJ.AKQ.AKQ.AkQ", kDealA[1], kDealA[2], kDealA[3]}) + kRecordB,
        "error!" + deal_text(deal_from_hands("AKQJ.AKQ.AKQ.A", "", "", ""), 1) + kWarning,
-       deal_text(deal_from_hands("AKQJ.AKQ.AKQ.A", "", "", ""), 1)},
+       deal_text(deal_from_hands("AKQJ.AKQ.AKQ.A", "", "", ""), 1), kFailureStatus},
       {"lower-case letter as a separator",
        dge_record({"AKQJtAKQ.AKQ.AKQ", kDealA[1], kDealA[2], kDealA[3]}), deal_text(a, 1),
        deal_text(a, 1)},
       {"zero bytes between the suits",
        dge_record({"AKQJ\0AKQ\0AKQ\0AKQ"s, kDealA[1], kDealA[2], kDealA[3]}), deal_text(a, 1),
        deal_text(a, 1)},
-      {"blank line", "\n" + kRecordA, "error!" + deal_text(nothing, 1) + kWarning,
-       deal_text(nothing, 1)},
       {"short line ending in East", " AKQJ.AKQ.AKQ.AKQ T987.JT9\n" + kRecordA,
        "error!" + deal_text(deal_from_hands(kDealA[0], "T987.JT9", "", ""), 1) + kWarning,
-       deal_text(deal_from_hands(kDealA[0], "T987.JT9", "", ""), 1)},
+       deal_text(deal_from_hands(kDealA[0], "T987.JT9", "", ""), 1), kFailureStatus},
       // The bytes of the longer record before it must not fill the gap.
       {"short line after a full record", kRecordB + " AKQ\n",
        deal_text(b, 1) + "error!" + deal_text(deal_from_hands("AKQ", "", "", ""), 2) + kWarning,
-       deal_text(b, 1) + deal_text(deal_from_hands("AKQ", "", "", ""), 2)},
+       deal_text(b, 1) + deal_text(deal_from_hands("AKQ", "", "", ""), 2), kFailureStatus},
       {"short last record without line end", kRecordA + " AKQ",
        deal_text(a, 1) + "error!" + deal_text(deal_from_hands("AKQ", "", "", ""), 2) + kWarning,
-       deal_text(a, 1) + deal_text(deal_from_hands("AKQ", "", "", ""), 2)},
-      // The line end after a full record is a record of its own.
+       deal_text(a, 1) + deal_text(deal_from_hands("AKQ", "", "", ""), 2), kFailureStatus},
+      // Blank reads of any length are no records and use no board number.
+      {"blank line before the first record", "\n" + kRecordA, deal_text(a, 1), deal_text(a, 1)},
       {"records of exactly 128 characters and a line end", kRecordA + "\n" + kRecordB + "\n",
-       deal_text(a, 1) + "error!" + deal_text(nothing, 2) + kWarning,
-       deal_text(a, 1) + deal_text(nothing, 2)},
+       deal_text(a, 1) + deal_text(b, 2), deal_text(a, 1) + deal_text(b, 2)},
+      {"blank and NUL padding of full width after the last record",
+       kRecordA + std::string(kRecordWidth, ' ') + kRecordB + " \r\n" + std::string(300, '\0'),
+       deal_text(a, 1) + deal_text(b, 2), deal_text(a, 1) + deal_text(b, 2)},
       {"lines of 127 characters", a_127 + "\n" + kRecordB.substr(0, 126) + "\r\n" + a_127 + "\n",
        deal_text(a, 1) + deal_text(b, 2) + deal_text(a, 3),
        deal_text(a, 1) + deal_text(b, 2) + deal_text(a, 3)},

@@ -66,6 +66,9 @@ std::vector<ReaderCase> cases() {
   // piece starts exactly at a board key.
   const std::string long_line = "Note=" + std::string(1018, 'x') + board_line("Board 2", kSuits);
 
+  DealVector ace_to_north = kWorked;
+  ace_to_north[0] = kNorth;
+
   std::string nul_in_value = "Board 1=" + kWorkedLetters + "\n";
   nul_in_value[18] = '\0';
 
@@ -80,9 +83,6 @@ std::vector<ReaderCase> cases() {
        "[Document]=Tuesday\nTo board=5\n" + board_line("Board 2", kSuits), last5 + s2, s2, 0},
       {"document key cut at a high byte",
        "[Document]\xC2\xA0\nTo board=5\n" + board_line("Board 2", kSuits), last5 + s2, s2, 0},
-      {"byte order mark before the document key",
-       "\xEF\xBB\xBF[Document]\nTo board=5\n" + board_line("Board 1", kWorked),
-       kNotFound + kNoDeals, "", kFailureStatus},
       {"empty file", "", kNotFound + kNoDeals, "", kFailureStatus},
       {"document line but no boards", "[Document]\nTo board=5\n", last5 + kNoDeals, "",
        kFailureStatus},
@@ -113,7 +113,12 @@ std::vector<ReaderCase> cases() {
        s2, 0},
       {"board line without equals sign",
        head + board_line("Board 1", kWorked) + "Board 2\n" + board_line("Board 3", kSuits),
-       last5 + w1 + "error!", w1, 0},
+       last5 + w1 + "error!", w1, kFailureStatus},
+      // "d" gives the ace of spades to North instead of East: 14 and 12 cards.
+      {"a letter that gives a hand 14 cards", head + board_line("Board 1", kWorked) + "Board 2=d" +
+           kWorkedLetters.substr(1) + "\n" + board_line("Board 3", kSuits),
+       last5 + w1 + deal_text(ace_to_north, 2) + "Not a proper bridge file??\n",
+       w1 + deal_text(ace_to_north, 2), kFailureStatus},
       {"capital deal letters", head + "Board 1=HGOIGFIDHDMMOCDGINGOLEEINE\n",
        last5 + "error!" + kNoDeals, "", kFailureStatus},
       {"letter past p", head + "Board 1=" + kWorkedLetters.substr(0, 25) + "q\n",

@@ -132,6 +132,9 @@ TEST(NumberedReaders, DupBoardNumbers) {
       {"input ending after piece 2 drops that record", "club.dup",
        dup_record(kHandsA, "  7") + kHandsB + padded("", 68), first_board(7) + deal_text(kDealA, 7),
        deal_text(kDealA, 7)},
+      {"input ending right after a record's 78 card bytes deals no extra board", "club.dup",
+       dup_record(kHandsA, "  7") + kHandsB, first_board(7) + deal_text(kDealA, 7),
+       deal_text(kDealA, 7)},
   });
 }
 
@@ -150,6 +153,10 @@ TEST(NumberedReaders, BriRecords) {
        "\n" + bri_record(kHandsA) + "\r\n" + bri_record(kHandsB) + "\n \n" + bri_record(kHandsC) +
            " \0\0\0 "s,
        abc, abc},
+      {"blank records of full width are passed over, with no board number", "club.bri",
+       bri_record(kHandsA) + padded("", 128) + bri_record(kHandsB) + std::string(128, ' ') +
+           bri_record(kHandsC) + padded("", 128),
+       abc, abc},
   });
 }
 
@@ -157,15 +164,15 @@ TEST(NumberedReaders, ShortRecordsStopTheReader) {
   const std::string one_short = kHandsB.substr(0, 77) + "\n";
   run_cases({
       {"bri record one character short", "club.bri", bri_record(kHandsA) + one_short,
-       deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1)},
+       deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1), kFailureStatus},
       {"bri first record short", "club.bri", "01020304\n" + bri_record(kHandsA),
        "error!no deals found.\n", "", kFailureStatus},
       {"bri trailing bytes that are not padding", "club.bri", bri_record(kHandsA) + "~",
-       deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1)},
+       deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1), kFailureStatus},
       {"dup piece 1 one character short", "club.dup",
        dup_record(kHandsA, "  3") + one_short + padded("", 68) + padded("", 10) +
            dup_record(kHandsC, ""),
-       first_board(3) + deal_text(kDealA, 3) + "error!", deal_text(kDealA, 3)},
+       first_board(3) + deal_text(kDealA, 3) + "error!", deal_text(kDealA, 3), kFailureStatus},
       {"dup first piece 1 short", "club.dup",
        "0102\n" + padded("", 68) + padded("  3", 10) + dup_record(kHandsA, ""),
        first_board(3) + "error!no deals found.\n", "", kFailureStatus},
@@ -182,41 +189,59 @@ TEST(NumberedReaders, CardNumbersOutOfRangeStopTheReader) {
                      first_board(6) + "error!no deals found.\n", "", kFailureStatus});
     cases.push_back({field + " in a later dup record", "club.dup",
                      dup_record(kHandsA, "  6") + dup_record(bad, "") + dup_record(kHandsC, ""),
-                     first_board(6) + deal_text(kDealA, 6) + "error!", deal_text(kDealA, 6)});
+                     first_board(6) + deal_text(kDealA, 6) + "error!", deal_text(kDealA, 6),
+                     kFailureStatus});
     cases.push_back({field + " in the first bri record", "club.bri",
                      bri_record(bad) + bri_record(kHandsA), "error!no deals found.\n", "",
                      kFailureStatus});
     cases.push_back({field + " in a later bri record", "club.bri",
                      bri_record(kHandsA) + bri_record(bad) + bri_record(kHandsC),
-                     deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1)});
+                     deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1), kFailureStatus});
   }
   run_cases(cases);
 }
 
 TEST(NumberedReaders, FieldsAndRepeatedCards) {
   // A field without a number places the previous card once more; before the
-  // first field that card is the two of clubs.
+  // first field that card is the two of clubs. A deal that leaves a hand
+  // without 13 cards (a card named twice gives one hand 12 and West 14) is
+  // written, refused, and ends the run in failure.
   const std::string forms =
       fields({"01", " 2", "3 ", "+4", "5\0"s, "x9", "06", "- ", "\0" "5"s, "\t7", "10", "11", "12"}) +
       kHandsB.substr(26);
   const std::string blank_first = with_field(kHandsB, 0, "  ");
   const std::string twice = with_field(kHandsB, 38, "01");
-  const std::vector<std::pair<std::string, DealVector>> records{
+  struct Record {
+    std::string hands;
+    DealVector deal;
+    bool bridge_deal;
+  };
+  const std::vector<Record> records{
       {forms, deal_from_hands("AKQJT98543...", ".AKQJT98765432..", "..AKQJT98765432.",
-                              "762...AKQJT98765432")},
+                              "762...AKQJT98765432"), false},
       {blank_first, deal_from_hands("KQJT98765432...2", ".AKQJT98765432..", "..AKQJT98765432.",
-                                    "A...AKQJT9876543")},
+                                    "A...AKQJT9876543"), true},
       {with_field(blank_first, 38, "52"),
        deal_from_hands("KQJT98765432...", ".AKQJT98765432..", "..AKQJT9876543.2",
-                       "A..2.AKQJT9876543")},
+                       "A..2.AKQJT9876543"), false},
       {twice, deal_from_hands("KQJT98765432...", ".AKQJT98765432..", "A..AKQJT9876543.",
-                              "..2.AKQJT98765432")},
+                              "..2.AKQJT98765432"), false},
   };
   std::vector<Case> cases;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    const std::string expected = deal_text(records[i].second, 1);
-    cases.push_back({"record " + std::to_string(i), "club.bri", bri_record(records[i].first),
-                     expected, expected});
+    const Record& r = records[i];
+    const std::string name = "record " + std::to_string(i);
+    const std::string warning = r.bridge_deal ? "" : "Not a proper bridge file??\n";
+    const int status = r.bridge_deal ? 0 : kFailureStatus;
+    // The reading stops at a refused deal: the record after it is not dealt.
+    const std::string bri = deal_text(r.deal, 1);
+    const std::string bri_next = r.bridge_deal ? deal_text(kDealA, 2) : "";
+    cases.push_back({name + " bri", "club.bri", bri_record(r.hands) + bri_record(kHandsA),
+                     bri + warning + bri_next, bri + bri_next, status});
+    const std::string dup = deal_text(r.deal, 4);
+    const std::string dup_next = r.bridge_deal ? deal_text(kDealA, 5) : "";
+    cases.push_back({name + " dup", "club.dup", dup_record(r.hands, "  4") + dup_record(kHandsA, ""),
+                     first_board(4) + dup + warning + dup_next, dup + dup_next, status});
   }
   run_cases(cases);
 }

@@ -183,11 +183,17 @@ TEST(PbnReader, DealTexts) {
                "first direction not recognized"),
       {"a rejected deal ends the run; earlier deals stay",
        deal_tag() + deal_tag("x" + kDealText.substr(1)) + deal_tag(),
-       boards({1}) + "first direction not recognized", boards({1}), 0},
+       boards({1}) + "first direction not recognized", boards({1}), kFailureStatus},
       {"a card named twice is written unplaced, then the run ends",
        deal_tag("S:J9852.2.K983.AK7 KT.QT8753.J62.Q7 7.AK964.AQ7.T862 AQ643.J.T54.J943") +
            deal_tag(),
-       deal_text(seven_twice, 1) + std::string(kBadDeal), deal_text(seven_twice, 1), 0},
+       deal_text(seven_twice, 1) + std::string(kBadDeal), deal_text(seven_twice, 1), kFailureStatus},
+      {"a card missing from a deal between good ones",
+       deal_tag() + deal_tag(kDealText.substr(0, kDealText.size() - 1)) + deal_tag(),
+       boards({1}) + "51 cards!? error!\n", boards({1}), kFailureStatus},
+      {"values that start with two quotes",
+       tag("Board", "\"5") + deal_tag() + deal_tag("\"" + kDealText) + deal_tag(),
+       boards({1}) + "first direction not recognized", boards({1}), kFailureStatus},
   });
 }
 

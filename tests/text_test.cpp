@@ -56,6 +56,10 @@ TEST(TextInput, ReadsLinesTheWayATextStreamDoes) {
       {"Ctrl-Z ends the input", "a\nb\x1a\0\0c\n"s, 1024, {"a\n", "b"}},
       {"Ctrl-Z first", "\x1a" "a\n", 1024, {}},
       {"CR before Ctrl-Z stays", "a\r\x1a\n", 1024, {"a\r"}},
+      {"byte order mark skipped", "\xEF\xBB\xBF" "a\n", 1024, {"a\n"}},
+      {"byte order mark alone", "\xEF\xBB\xBF", 1024, {}},
+      {"only at the very start", "a\n\xEF\xBB\xBF" "b", 1024, {"a\n", "\xEF\xBB\xBF" "b"}},
+      {"start of a mark is text", "\xEF\xBB" "a", 1024, {"\xEF\xBB" "a"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

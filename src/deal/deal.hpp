@@ -47,8 +47,9 @@ struct RunState {
 extern RunState run_state;
 
 // Writes the deal (and its board line unless board is 0) to the console and
-// to the output stream, counts it, warns about unplaced cards and pauses in
-// pause mode. Returns 0 when every card has a hand, negative otherwise.
+// to the output stream, counts it, warns when it is no bridge deal (a card
+// without a hand, or a hand without exactly 13 cards) and pauses in pause
+// mode. Returns 0 for a bridge deal, negative otherwise: the reader stops.
 std::int32_t write_deal(const DealVector& deal, std::int32_t board);
 
 }  // namespace pipsweep

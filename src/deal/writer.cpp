@@ -43,27 +43,34 @@ constexpr std::array<std::uint8_t, kCardCount> kSymbolColumn = [] {
 }();
 static_assert(kSymbolColumn[kCardCount - 1] == kLineLength - 1);
 
-// Writes the direction line at line; returns how many cards have no hand.
-int build_line(const DealVector& deal, char* line) {
+// Cards per hand, the last entry for cards without a hand.
+using HandCounts = std::array<int, kHandCount + 1>;
+
+// Writes the direction line at line and counts the cards of each hand.
+void build_line(const DealVector& deal, char* line, HandCounts& counts) {
   std::memcpy(line, kBlankLine.data(), kBlankLine.size());
   const std::array<char, 6>& symbols = run_state.direction_symbols;
-  int unplaced = 0;
+  counts.fill(0);
   for (std::size_t card = 0; card < deal.size(); ++card) {
     // Out-of-range codes can only mean "not placed"; never index past the table.
     auto code = static_cast<std::uint32_t>(deal[card]);
-    if (code > static_cast<std::uint32_t>(kWest)) {
-      code = static_cast<std::uint32_t>(kNoHand);
-      ++unplaced;
-    }
+    if (code > static_cast<std::uint32_t>(kWest)) code = static_cast<std::uint32_t>(kNoHand);
+    ++counts[code];
     line[kSymbolColumn[card]] = symbols[code];
   }
-  return unplaced;
+}
+
+// A bridge deal gives every card a hand and every hand 13 cards; anything
+// else would foul the board at the table.
+bool is_bridge_deal(const HandCounts& counts) {
+  return std::all_of(counts.begin(), counts.begin() + kHandCount,
+                     [](int cards) { return cards == kRankCount; });
 }
 
 // The board line (none for board 0) and the direction line, as both
 // destinations get them; returns the length.
 std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText& text,
-                            int& unplaced) {
+                            HandCounts& counts) {
   char* const end = text.data() + text.size();
   char* out = text.data();
   if (board != 0) {
@@ -71,11 +78,14 @@ std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText
     out = std::to_chars(out, end, board).ptr;
     *out++ = '\n';
   }
-  unplaced = build_line(deal, out);
+  build_line(deal, out, counts);
   return static_cast<std::size_t>(out - text.data()) + kBlankLine.size();
 }
 
 void pause_for_user() {
+  // The user may end the run here (Ctrl-C, or closing the console window):
+  // every deal shown so far must be in the file by then.
+  if (run_state.output_stream != nullptr) std::fflush(run_state.output_stream);
   std::fputc('>', stdout);
   std::fflush(stdout);
   platform::discard_typed_ahead();
@@ -87,17 +97,18 @@ void pause_for_user() {
 std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
   // One block per destination: the console gets it whole before the file.
   DealText text;
-  int unplaced = 0;
-  const std::size_t length = build_deal_text(deal, board, text, unplaced);
+  HandCounts counts{};
+  const std::size_t length = build_deal_text(deal, board, text, counts);
   std::fwrite(text.data(), 1, length, stdout);
   if (run_state.output_stream != nullptr) std::fwrite(text.data(), 1, length, run_state.output_stream);
   ++run_state.deals_written;
-  // Counted once per destination, so the result is twice the unplaced cards.
-  const std::int32_t count = -2 * unplaced;
-  if (count < 0) std::puts("Not a proper bridge file??");
+  // Unplaced cards are counted once per destination, so they give twice
+  // their number; a deal that places every card but not 13 to a hand gives -1.
+  const std::int32_t result = counts[kNoHand] > 0 ? -2 * counts[kNoHand] : is_bridge_deal(counts) ? 0 : -1;
+  if (result < 0) std::puts("Not a proper bridge file??");
   std::fflush(stdout);
   if (run_state.pause_mode != 0) pause_for_user();
-  return count;
+  return result;
 }
 
 }  // namespace pipsweep

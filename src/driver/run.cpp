@@ -14,7 +14,7 @@ PathBuffer start_directory{};
 
 namespace {
 
-using Reader = void (*)();
+using Reader = int (*)();
 
 struct FormatEntry {
   std::string_view extension;
@@ -134,10 +134,11 @@ int run_input(const char* operand) {
   std::printf("Bridge file: %s\n", input_path.data());
   std::fprintf(run_state.output_stream, "%s\nBridge file: %s\n", kProgramTitle, input_path.data());
 
-  kFormats[static_cast<std::size_t>(kind - 1)].reader();
+  const int reader_result = kFormats[static_cast<std::size_t>(kind - 1)].reader();
 
   // A file that was only partly read, or output that never reached the
-  // disk, is no success, whatever was written before.
+  // disk, is no success, whatever was written before. The deals written
+  // stay in the file; the reader has said on the console where it stopped.
   const bool read_ok = !input_stream.failed();
   if (!read_ok) std::printf("failed to read file %s\n", input_path.data());
   const bool write_ok = close_output();
@@ -147,6 +148,7 @@ int run_input(const char* operand) {
     std::puts("no deals found.");
     return failure_end();
   }
+  if (reader_result < 0) return failure_end();
   return success_end();
 }
 

@@ -12,6 +12,9 @@ namespace {
 // Ctrl-Z: DOS-era files end with it (and NUL padding behind it).
 constexpr char kEndOfText = '\x1a';
 
+// Windows editors start a UTF-8 file with these bytes; they are no text.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The first c in [from, to), or to.
 const char* find_byte(const char* from, const char* to, char c) {
   const void* found = std::memchr(from, c, static_cast<std::size_t>(to - from));
@@ -49,12 +52,14 @@ void TextInput::close() {
   file_ = nullptr;
   pos_ = end_ = zero_ = 0;
   at_end_ = failed_ = false;
+  at_start_ = true;
 }
 
 bool TextInput::fill() {
   if (at_end_ || file_ == nullptr) return false;
   pos_ = 0;
   end_ = std::fread(buffer_.data(), 1, block_size_, file_);
+  if (at_start_) skip_byte_order_mark();
   if (end_ == 0) {
     at_end_ = true;
     failed_ = std::ferror(file_) != 0;
@@ -68,6 +73,18 @@ bool TextInput::fill() {
   }
   zero_ = static_cast<std::size_t>(find_byte(buffer_.data(), buffer_.data() + end_, '\0') - buffer_.data());
   return end_ > 0;
+}
+
+// Called once, on the first block: reads on until the block is long enough
+// to tell, since a small block may end inside the mark.
+void TextInput::skip_byte_order_mark() {
+  at_start_ = false;
+  while (end_ > 0 && end_ < kByteOrderMark.size()) {
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, kByteOrderMark.size() - end_, file_);
+    if (got == 0) break;
+    end_ += got;
+  }
+  if (std::string_view(buffer_.data(), end_).starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
 }
 
 // Inline: it is on the path of every line of every file.
@@ -138,7 +155,7 @@ int TextInput::read_text(char* buffer, int limit) {
   return read_pieces(buffer, room, scanned);
 }
 
-int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
+int TextInput::read_line(char* buffer, int limit, std::string_view& text, std::string_view* whole) {
   text = {};
   if (file_ == nullptr || limit < 2) return -1;
   const auto room = static_cast<std::size_t>(limit - 1);
@@ -150,6 +167,7 @@ int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
       zero_ = static_cast<std::size_t>(find_byte(line.data(), buffer_.data() + end_, '\0') - buffer_.data());
     }
     text = line.substr(0, zero_ - offset);
+    if (whole != nullptr) *whole = line;
     return static_cast<int>(line.size() + 1);
   }
   const int got = read_pieces(buffer, room, scanned);
@@ -157,6 +175,7 @@ int TextInput::read_line(char* buffer, int limit, std::string_view& text) {
     auto got_length = static_cast<std::size_t>(got);
     if (buffer[got_length - 1] == '\n') --got_length;
     text = {buffer, static_cast<std::size_t>(find_byte(buffer, buffer + got_length, '\0') - buffer)};
+    if (whole != nullptr) *whole = {buffer, got_length};
   }
   return got;
 }

@@ -44,11 +44,13 @@ class TextInput {
   // its line end: text receives the bytes read up to the first zero byte
   // among them and without the line end. Where the line lies whole in the
   // block at hand, text views it there and buffer is left alone; otherwise
-  // text views buffer. text lasts until the next read.
-  int read_line(char* buffer, int limit, std::string_view& text);
+  // text views buffer. whole, when given, views the same line not cut at a
+  // zero byte. Both last until the next read.
+  int read_line(char* buffer, int limit, std::string_view& text, std::string_view* whole = nullptr);
 
  private:
   bool fill();
+  void skip_byte_order_mark();
   // The line at hand when it ends within the block and within room bytes,
   // without its line end (a CR before the LF left off), with the read
   // position moved past it. Otherwise a view with no data: nothing is read,
@@ -67,6 +69,7 @@ class TextInput {
   // only while it is not behind pos_, else it is looked for again.
   std::size_t zero_ = 0;
   bool at_end_ = false;  // end of file, Ctrl-Z or a read error seen
+  bool at_start_ = true;  // nothing read yet: a byte order mark may come
   bool failed_ = false;
 };
 

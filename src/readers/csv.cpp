@@ -120,20 +120,25 @@ int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board)
 
 int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board) {
   std::string_view text;
-  const int got = read_input_line(line, text);
-  if (got < 0) return got;
-  return parse_csv_line(text, deal, board);
+  std::string_view whole;
+  do {
+    const int got = read_input_line(line, text, &whole);
+    if (got < 0) return got;
+  } while (is_blank(whole));
+  return parse_csv_line(text, deal, board) < 0 ? kNotADeal : 0;
 }
 
-void read_csv_file() {
+int read_csv_file() {
   // One line buffer for the whole file, and most lines are looked at
   // where they were read, not copied into it.
   CsvLine line;
   DealVector deal{};
   std::int32_t board = 0;
-  while (read_csv_record(line, deal, board) >= 0) {
-    if (write_deal(deal, board) < 0) return;
+  int result = 0;
+  while ((result = read_csv_record(line, deal, board)) == 0) {
+    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
   }
+  return result == kNotADeal ? kStoppedOnBadData : 0;
 }
 
 }  // namespace pipsweep

@@ -12,9 +12,13 @@ namespace pipsweep {
 
 using CsvLine = TextBuffer<kLineBufferSize>;
 
-// Reads one line and parses it; line lends its buffer to lines that are not
-// looked at where they were read. Returns -2 when no input stream is open,
-// -1 at the end of the input, otherwise what parse_csv_line returns.
+// What read_csv_record returns for a line that is no proper deal.
+inline constexpr int kNotADeal = -3;
+
+// Reads the next line that is not blank (see is_blank) and parses it; line
+// lends its buffer to lines that are not looked at where they were read.
+// Returns 0 for a deal, -2 when no input stream is open, -1 at the end of
+// the input, and kNotADeal when parse_csv_line refused the line.
 int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board);
 
 // Parses one line, taken up to its first zero byte; its line end may be

@@ -1,6 +1,5 @@
 #include "readers/dge.hpp"
 
-#include "readers/numbered.hpp"
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
 
@@ -65,19 +64,19 @@ int parse_dge_record(std::string_view record, DealVector& deal) {
   return 0;
 }
 
-void read_dge_file() {
-  // DGE records have the BRI width and read rule.
-  BriRecord record;
+int read_dge_file() {
+  FixedRecord record;
   DealVector deal{};
   std::int32_t record_count = 0;
-  while (read_bri_record(record) == 0) {
+  while (read_fixed_record(record) == 0) {
     // Boards go by place in the file, so a faulty record uses up its number.
     ++record_count;
     // A faulty record is still written as far as it was filled; the writer
-    // reports unplaced cards and then the reading stops.
+    // refuses it unless it is a whole bridge deal, and the reading stops.
     parse_dge_record(record.view(), deal);
-    if (write_deal(deal, record_count) < 0) return;
+    if (write_deal(deal, record_count) < 0) return kStoppedOnBadData;
   }
+  return 0;
 }
 
 }  // namespace pipsweep

@@ -80,7 +80,7 @@ int decode_dlm_deal(std::string_view value, DealVector& deal) {
   return 0;
 }
 
-void read_dlm_file() {
+int read_dlm_file() {
   bool document_found = false;
   std::int32_t last_board = 0;
   DlmText line;
@@ -103,11 +103,15 @@ void read_dlm_file() {
     std::int32_t board = 0;
     if (!board_key_number(key_text, board)) continue;
     // Boards past the announced last one are not part of the set.
-    if (board > last_board) return;
-    if (decode_dlm_deal(value.view(), deal) < 0) return;
-    if (write_deal(deal, board) < 0) return;
+    if (board > last_board) return 0;
+    if (decode_dlm_deal(value.view(), deal) < 0) return kStoppedOnBadData;
+    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
   }
-  if (!document_found) std::puts("String [Document] not found!");
+  if (!document_found) {
+    std::puts("String [Document] not found!");
+    return kStoppedOnBadData;
+  }
+  return 0;
 }
 
 }  // namespace pipsweep

@@ -2,7 +2,6 @@
 
 #include "readers/readers.hpp"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -22,12 +21,9 @@ constexpr std::string_view before_line_end(std::string_view text) {
   return text;
 }
 
-// A short read of blanks, other white space or zero-byte padding is a line
-// end between records (or the padding after the last one), not a record.
-bool is_filler(std::string_view text) {
-  return text.size() < kNumberedHandsLength &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c == '\0' || is_c_space(c); });
-}
+// A short blank read where a DUP record should start is a line end between
+// records (or the padding after the last one), not a record.
+bool is_filler(std::string_view text) { return text.size() < kNumberedHandsLength && is_blank(text); }
 
 // The board number stands from offset 2 of the piece; a piece too short to
 // reach that offset holds none.
@@ -43,8 +39,6 @@ int numbered_error() {
 }
 
 }  // namespace
-
-int read_bri_record(BriRecord& record) { return read_input_text(record) > 0 ? 0 : -1; }
 
 int read_dup_record(DupHandsPiece& hands, DupMiddlePiece& middle, DupBoardPiece& board) {
   do {
@@ -81,7 +75,7 @@ int parse_numbered_hands(std::string_view text, DealVector& deal) {
   return 0;
 }
 
-void read_dup_file() {
+int read_dup_file() {
   DupHandsPiece hands;
   DupMiddlePiece middle;
   DupBoardPiece board_piece;
@@ -95,22 +89,22 @@ void read_dup_file() {
     } else {
       ++board;
     }
-    if (parse_numbered_hands(before_line_end(hands.view()), deal) < 0) return;
-    if (write_deal(deal, board) < 0) return;
+    if (parse_numbered_hands(before_line_end(hands.view()), deal) < 0) return kStoppedOnBadData;
+    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
   }
+  return 0;
 }
 
-void read_bri_file() {
-  BriRecord record;
+int read_bri_file() {
+  FixedRecord record;
   DealVector deal{};
   std::int32_t record_count = 0;
-  while (read_bri_record(record) == 0) {
-    const std::string_view text = before_line_end(record.view());
-    if (is_filler(text)) continue;
-    if (parse_numbered_hands(text, deal) < 0) return;
+  while (read_fixed_record(record) == 0) {
+    if (parse_numbered_hands(before_line_end(record.view()), deal) < 0) return kStoppedOnBadData;
     ++record_count;
-    if (write_deal(deal, record_count) < 0) return;
+    if (write_deal(deal, record_count) < 0) return kStoppedOnBadData;
   }
+  return 0;
 }
 
 }  // namespace pipsweep

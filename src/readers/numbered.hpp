@@ -10,14 +10,6 @@
 
 namespace pipsweep {
 
-// A BRI record: one read of at most 128 characters (DGE records share it).
-inline constexpr std::size_t kBriRecordBufferSize = 129;
-using BriRecord = TextBuffer<kBriRecordBufferSize>;
-
-// Reads one record; record.length tells how many bytes the read delivered.
-// Returns 0, or -1 at the end of the input or when the read fails.
-int read_bri_record(BriRecord& record);
-
 // A DUP record is three reads: the numbered hands, a piece passed over, and
 // the piece that carries the board number from its offset 2 on.
 using DupHandsPiece = TextBuffer<79>;

@@ -218,7 +218,7 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
   return 0;
 }
 
-void read_pbn_file() {
+int read_pbn_file() {
   // Every line is looked at where it was read, and nothing is copied out
   // of it: tag lines are most of a PBN file. Its line end is not needed:
   // it ends a tag name, a deal and a number, and so does the end of the
@@ -229,8 +229,9 @@ void read_pbn_file() {
   std::string_view rest;
   std::string_view word;
   while (read_input_line(line, text) > 0) {
-    if (find_pbn_tag(text, rest, word) > 0 && handle_tag(rest, word, state) < 0) return;
+    if (find_pbn_tag(text, rest, word) > 0 && handle_tag(rest, word, state) < 0) return kStoppedOnBadData;
   }
+  return 0;
 }
 
 }  // namespace pipsweep

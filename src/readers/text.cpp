@@ -11,10 +11,18 @@ int read_input_text(char* buffer, int size) {
   return input_stream.read_text(buffer, size);
 }
 
-int read_input_line(char* buffer, int size, std::string_view& text) {
+int read_input_line(char* buffer, int size, std::string_view& text, std::string_view* whole) {
   text = {};
+  if (whole != nullptr) *whole = {};
   if (!input_stream.is_open()) return -2;
-  return input_stream.read_line(buffer, size, text);
+  return input_stream.read_line(buffer, size, text, whole);
+}
+
+int read_fixed_record(FixedRecord& record) {
+  do {
+    if (read_input_text(record) <= 0) return -1;
+  } while (is_blank(record.view()));
+  return 0;
 }
 
 ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest) {

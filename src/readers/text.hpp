@@ -63,15 +63,27 @@ int read_input_text(TextBuffer<Size>& text) {
 
 // The same read, with text set as TextInput::read_line sets it: the bytes
 // read up to their first zero byte, without the line end, possibly viewed
-// where they were read rather than in text's buffer.
-int read_input_line(char* buffer, int size, std::string_view& text);
+// where they were read rather than in text's buffer. whole, when given,
+// views every byte read, zero bytes included, without the line end.
+int read_input_line(char* buffer, int size, std::string_view& text,
+                    std::string_view* whole = nullptr);
 
 // buffer only lends its bytes: text tells what was read.
 template <std::size_t Size>
-int read_input_line(TextBuffer<Size>& buffer, std::string_view& text) {
+int read_input_line(TextBuffer<Size>& buffer, std::string_view& text,
+                    std::string_view* whole = nullptr) {
   buffer.length = 0;
-  return read_input_line(buffer.bytes.data(), static_cast<int>(Size), text);
+  return read_input_line(buffer.bytes.data(), static_cast<int>(Size), text, whole);
 }
+
+// A fixed-width record (BRI, DGE): one read of at most 128 characters.
+inline constexpr std::size_t kFixedRecordBufferSize = 129;
+using FixedRecord = TextBuffer<kFixedRecordBufferSize>;
+
+// Reads the next record, passing over blank reads (see is_blank); record
+// tells how many bytes the read delivered. Returns 0, or -1 at the end of
+// the input or when the read fails.
+int read_fixed_record(FixedRecord& record);
 
 // A byte that ends a deal text: 31 or less taken as a signed 8-bit number,
 // i.e. 0 to 31 and 128 to 255.
@@ -87,6 +99,12 @@ inline constexpr std::array<bool, 256> kCSpace = [] {
 constexpr bool is_c_space(char c) { return kCSpace[static_cast<unsigned char>(c)]; }
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Nothing but white space and zero bytes: a blank line, or the padding
+// between records or after the last one. Such a read is no record.
+constexpr bool is_blank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == '\0' || is_c_space(c); });
+}
 
 // Rank letters in rank-position order, ace first.
 inline constexpr std::string_view kRankLetters = "AKQJT98765432";
