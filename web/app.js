@@ -15,6 +15,7 @@
   const HANDS = ['North', 'East', 'South', 'West'];
   const NO_HAND = 4;
   const LINE_LENGTH = 72;
+  const CONSOLE_OPEN_LIMIT = 1 << 20;
 
   // Where each card's symbol stands in the printed line: five groups per
   // suit (3, 3, 3, 3, 1 cards), each led by a blank.
@@ -33,7 +34,7 @@
     dealView: $('deal-view'), boardNumber: $('board-number'), boardPlace: $('board-place'),
     prev: $('prev'), next: $('next'), grid: $('grid'), cursor: $('cursor'),
     counts: $('counts'), legend: $('legend'), boardLine: $('board-line'),
-    console: $('console'), print: $('print-boards'),
+    console: $('console'), consoleBox: $('console-box'), print: $('print-boards'),
   };
 
   const state = {
@@ -47,16 +48,18 @@
     printed: false,    // the print section holds the current boards
   };
 
-  // Output of the core, byte by byte, as the C streams write it.
+  // Output of the core, as the C streams write it.
   class ByteSink {
     constructor() { this.buffer = new Uint8Array(1 << 16); this.length = 0; }
-    push(byte) {
-      if (this.length === this.buffer.length) {
-        const bigger = new Uint8Array(this.buffer.length * 2);
-        bigger.set(this.buffer);
+    append(chunk) {
+      if (this.length + chunk.length > this.buffer.length) {
+        const bigger = new Uint8Array(Math.max(this.buffer.length * 2, this.length + chunk.length));
+        bigger.set(this.buffer.subarray(0, this.length));
         this.buffer = bigger;
       }
-      this.buffer[this.length++] = byte;
+      // The heap is signed bytes; set() stores them as 0 to 255.
+      this.buffer.set(chunk, this.length);
+      this.length += chunk.length;
     }
     bytes() { return this.buffer.subarray(0, this.length); }
   }
@@ -85,7 +88,19 @@
     let exitStatus = null;
     const module = await createPipsweep({
       thisProgram: 'pipsweep',
-      preRun: [(m) => m.FS.init(() => null, (byte) => out.push(byte), () => {})],
+      preRun: [(m) => {
+        m.FS.init(() => null, () => {}, () => {});
+        // Standard output whole write by write, not a call per byte: a
+        // large file prints megabytes.
+        const stdout = m.FS.getStream(1);
+        stdout.stream_ops = {
+          ...stdout.stream_ops,
+          write: (stream, buffer, offset, length) => {
+            out.append(buffer.subarray(offset, offset + length));
+            return length;
+          },
+        };
+      }],
       onMessageBox: (caption, text, success) => { box = { caption, text, success }; },
       onExit: (status) => { exitStatus = status; },
       print: () => {},
@@ -133,6 +148,9 @@
     state.symbols = effectiveSymbols(symbols);
     showEnd(result);
     view.console.textContent = new TextDecoder().decode(result.console);
+    // Laying out megabytes of console text takes seconds: a large run's
+    // console waits folded until asked for.
+    view.consoleBox.open = result.console.length <= CONSOLE_OPEN_LIMIT;
     state.boards = result.output === null ? [] : parseBoards(bytesToChars(result.output));
     state.printed = false;
     view.print.textContent = '';
