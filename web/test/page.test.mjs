@@ -94,6 +94,28 @@ test('dealing along: labels, cursor and the next board after the two of clubs', 
   assert.equal(await cursor(), `\u2660A \u2192 ${boards[1].line[COLUMN[0]]}`);
   await page.click('#next');
   assert.equal(await page.$eval('#board-number', (e) => e.textContent), boards[2].number);
+  // Every cell, count and key reads at WCAG AA (4.5:1) against its own colour.
+  const low = await page.$$eval('[data-card], .count, .key, .suit, #cursor', (all) => {
+    const luminance = (css) => {
+      const [r, g, b] = css.match(/[\d.]+/g).slice(0, 3).map((v) => {
+        const c = Number(v) / 255;
+        return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+      });
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const background = (e) => {
+      for (; e; e = e.parentElement) {
+        const c = getComputedStyle(e).backgroundColor;
+        if (!c.endsWith(', 0)')) return c;
+      }
+      return 'rgb(255, 255, 255)';
+    };
+    return all.map((e) => {
+      const [a, b] = [luminance(getComputedStyle(e).color), luminance(background(e))];
+      return [e.id || e.className, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+    }).filter(([, ratio]) => ratio < 4.5);
+  });
+  assert.deepEqual(low, []);
   await page.click('#prev');
   assert.equal(await page.$eval('#board-number', (e) => e.textContent), boards[1].number);
   await page.close();
