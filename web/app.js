@@ -10,6 +10,8 @@
     { symbol: '\u2663', name: 'clubs', red: false },
   ];
   const RANKS = ['A', 'K', 'Q', 'J', 'T', '9', '8', '7', '6', '5', '4', '3', '2'];
+  // The card in large type names the ten "10": "T" is also North's symbol.
+  const CARD_RANKS = RANKS.map((rank) => (rank === 'T' ? '10' : rank));
   const RANK_NAMES = ['ace', 'king', 'queen', 'jack', 'ten', 'nine', 'eight', 'seven', 'six',
     'five', 'four', 'three', 'two'];
   const HANDS = ['North', 'East', 'South', 'West'];
@@ -260,7 +262,7 @@
     const symbol = state.boards[state.index].line[COLUMN[card]];
     const hand = handOf(symbol);
     view.cursor.className = `cursor h${hand}`;
-    view.cursor.textContent = `${suit.symbol}${RANKS[card % 13]} \u2192 ${shown(symbol)}`;
+    view.cursor.textContent = `${suit.symbol}${CARD_RANKS[card % 13]} \u2192 ${shown(symbol)}`;
     view.cursor.setAttribute('aria-label', `${cardName(card)}: ${handName(hand)}`);
   }
 

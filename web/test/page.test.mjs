@@ -87,7 +87,10 @@ test('dealing along: labels, cursor and the next board after the two of clubs', 
   const cursor = () => page.$eval('#cursor', (e) => e.textContent);
   await page.keyboard.press('Space');
   assert.equal(await cursor(), `\u2660A \u2192 ${boards[0].line[COLUMN[0]]}`);
-  for (let card = 1; card < 52; ++card) await page.keyboard.press('Space');
+  for (let card = 1; card <= 4; ++card) await page.keyboard.press('Space');
+  // The ten in large type is "10", never the "T" that may be a hand's symbol.
+  assert.equal(await cursor(), `\u266010 \u2192 ${boards[0].line[COLUMN[4]]}`);
+  for (let card = 5; card < 52; ++card) await page.keyboard.press('Space');
   assert.equal(await cursor(), `\u26632 \u2192 ${boards[0].line[COLUMN[51]]}`);
   await page.keyboard.press('Space');
   assert.equal(await page.$eval('#board-number', (e) => e.textContent), boards[1].number);
