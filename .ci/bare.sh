@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # CI: the README's two Quick start commands, taken verbatim from README.md,
-# each on its own in a fresh checkout on a bare Debian 12 (debootstrap's
+# each in a fresh checkout on a bare Debian 12 of its own (debootstrap's
 # minbase with git and sudo), run in a chroot. Checks the example's
 # _pipsweep.txt against the README's Output section and the test summary.
 # Needs root. The mirror is the one the machine's own apt sources name.
@@ -55,40 +55,46 @@ mapfile -t commands < <(awk '/^## Quick start/ { q = 1 }
   b' README.md)
 [ "${#commands[@]}" -eq 2 ] || fail "README's Quick start has ${#commands[@]} commands, not 2"
 
-root=$(mktemp -d /tmp/pipsweep-bare-XXXXXX)
+work=$(mktemp -d /tmp/pipsweep-bare-XXXXXX)
 cleanup() {
-  if mountpoint -q "$root/proc"; then umount "$root/proc" || umount -l "$root/proc"; fi
+  local proc
+  for proc in "$work"/*/proc; do
+    if mountpoint -q "$proc"; then umount "$proc" || umount -l "$proc"; fi
+  done
   # Never remove a tree with something still mounted in it.
-  mountpoint -q "$root/proc" || rm -rf --one-file-system "$root"
+  for proc in "$work"/*/proc; do
+    if mountpoint -q "$proc"; then return; fi
+  done
+  rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
 
 echo "bare: debootstrap bookworm (minbase, git, sudo)"
-debootstrap --variant=minbase --include=git,sudo bookworm "$root" "$mirror" >"$root.log" 2>&1 ||
-  { tail -n 30 "$root.log"; rm -f "$root.log"; fail "debootstrap"; }
-rm -f "$root.log"
+debootstrap --variant=minbase --include=git,sudo bookworm "$work/base" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+  { tail -n 30 "$work/debootstrap.log"; fail "debootstrap"; }
+cp /etc/resolv.conf "$work/base/etc/resolv.conf"
 echo "bare: system made after ${SECONDS}s"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount -t proc proc "$root/proc"
 
-# One fresh checkout for each command, as a user would have it.
-in_bare() {  # checkout directory, command
-  chroot "$root" env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -c "cd \"\$1\" && $2" bash "$1"
-}
+# Each command gets a bare system of its own and a fresh checkout, so that
+# each is shown to work by itself.
 head=$(git rev-parse HEAD)
 for i in 0 1; do
-  git clone -q --no-hardlinks "$repo" "$root/root/pipsweep-$i"
-  git -C "$root/root/pipsweep-$i" checkout -q "$head"
+  root="$work/system-$i"
+  cp -a "$work/base" "$root"
+  git clone -q --no-hardlinks "$repo" "$root/root/pipsweep"
+  git -C "$root/root/pipsweep" checkout -q "$head"
+  mount -t proc proc "$root/proc"
   echo "bare: ${commands[$i]}"
-  in_bare "/root/pipsweep-$i" "${commands[$i]}" >"$root/run-$i.log" 2>&1 ||
-    { tail -n 40 "$root/run-$i.log"; fail "Quick start command $((i + 1))"; }
+  chroot "$root" env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    /bin/bash -c "cd /root/pipsweep && ${commands[$i]}" >"$work/run-$i.log" 2>&1 ||
+    { tail -n 40 "$work/run-$i.log"; fail "Quick start command $((i + 1))"; }
+  umount "$root/proc"
   echo "bare: command $((i + 1)) done after ${SECONDS}s"
 done
 
 # The example's output: the README's first lines, then all 32 boards.
-output="$root/root/pipsweep-0/_pipsweep.txt"
+output="$work/system-0/root/pipsweep/_pipsweep.txt"
 [ -f "$output" ] || fail "no _pipsweep.txt after the first command"
 readme_lines=$(awk '/^## Output/ { o = 1 } o && /^```$/ { if (b) exit; b = 1; next } b' README.md)
 [ "$(head -n "$(wc -l <<<"$readme_lines")" "$output")" = "$readme_lines" ] ||
@@ -100,7 +106,7 @@ if [ "$boards" -ne 32 ] || [ "$lines" -ne 32 ]; then
 fi
 echo "ok: the example's _pipsweep.txt starts as the README shows and holds 32 deals"
 
-summary=$(grep -E '^100% tests passed, 0 tests failed out of [1-9][0-9]*$' "$root/run-1.log") ||
-  { tail -n 20 "$root/run-1.log"; fail "no clean test summary"; }
+summary=$(grep -E '^100% tests passed, 0 tests failed out of [1-9][0-9]*$' "$work/run-1.log") ||
+  { tail -n 20 "$work/run-1.log"; fail "no clean test summary"; }
 echo "ok: $summary"
 echo "bare: both Quick start commands pass on a bare Debian 12 in ${SECONDS}s"
