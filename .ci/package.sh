@@ -45,13 +45,14 @@ echo "package: $deb, $(stat -c %s "$deb") bytes"
 
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/pipsweep usr/share/man/man1/pipsweep.1.gz usr/share/doc/pipsweep/copyright \
-  usr/share/doc/pipsweep/README.md usr/share/doc/pipsweep/examples/club-session.pbn \
+  usr/share/doc/pipsweep/LICENSE usr/share/doc/pipsweep/README.md usr/share/doc/pipsweep/README.txt \
+  usr/share/doc/pipsweep/examples/club-session.pbn \
   usr/share/applications/pipsweep.desktop usr/share/icons/hicolor/128x128/apps/pipsweep.png \
   usr/share/icons/hicolor/32x32/apps/pipsweep-stop.png \
   usr/share/icons/hicolor/24x24/apps/pipsweep-success.png; do
   grep -q " \./$f\$" <<<"$contents" || fail "$f missing from the package"
 done
-pass "package holds the program, manual, copyright, README, examples, menu entry and icons"
+pass "package holds the program, manual, copyright, licence, READMEs, examples, menu entry and icons"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -109,10 +110,18 @@ if [ -f build-win/pipsweep.exe ]; then
   rm -f build-win/pipsweep-*-win64.zip
   (cd build-win && cpack -G ZIP)
   listing=$(unzip -l build-win/pipsweep-1.2-win64.zip)
-  for f in pipsweep.exe README.txt examples/club-session.pbn; do
+  for f in pipsweep.exe README.txt LICENSE.txt examples/club-session.pbn; do
     grep -q "pipsweep-1.2-win64/$f\$" <<<"$listing" || fail "$f missing from the zip"
   done
-  pass "Windows zip holds pipsweep.exe, README.txt and the examples"
+  pass "Windows zip holds pipsweep.exe, README.txt, LICENSE.txt and the examples"
+  # The user's guide: every line ends in CR LF, and nothing of the build.
+  guide="$work/README.txt"
+  unzip -p build-win/pipsweep-1.2-win64.zip pipsweep-1.2-win64/README.txt >"$guide"
+  [ "$(grep -c $'\r$' "$guide")" = "$(wc -l <"$guide")" ] || fail "README.txt has a line end without CR"
+  if grep -qiE 'cmake|ctest|cpack|fuzz|mingw|```' "$guide"; then
+    fail "README.txt holds build or developer notes"
+  fi
+  pass "Windows README.txt: CR LF line ends, no build notes"
 else
   echo "skipped: no build-win/pipsweep.exe, so no Windows zip"
 fi

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CI for the Windows build: cross-compiles pipsweep.exe with mingw-w64
 # (warnings as errors), checks that it needs no DLL beyond Windows' own and
-# carries its icons and manifest, then runs it under wine next to the Linux
-# build on the same cases.
+# carries its icons, manifest and version information, then runs it under
+# wine next to the Linux build on the same cases.
 #   .ci/windows.sh [LINUX_BUILD_DIR]
 # Without LINUX_BUILD_DIR it reuses build/ when that holds the tool, else
 # builds one.
@@ -41,6 +41,17 @@ for want in '^321 14 ' '^322 14 ' '^323 14 ' '^1 24 '; do
     exit 1
   fi
 done
+# The version information Explorer shows under Properties > Details.
+for want in 'FILEVERSION 1, 2, 0, 0' 'PRODUCTVERSION 1, 2, 0, 0' \
+  'VALUE "FileVersion", "1.2"' 'VALUE "ProductVersion", "1.2"' 'VALUE "ProductName", "Pipsweep"' \
+  'VALUE "FileDescription", "Pipsweep - ' 'VALUE "LegalCopyright", "Copyright (c) 2026 Pipsweep developers' \
+  'VALUE "OriginalFilename", "pipsweep.exe"'; do
+  if ! grep -qF "$want" <<<"$resources"; then
+    echo "pipsweep.exe's version information lacks '$want'" >&2
+    exit 1
+  fi
+done
+echo "pipsweep.exe: icons, manifest and version information present"
 
 linux_dir=${1:-}
 if [ -z "$linux_dir" ]; then

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -107,9 +107,44 @@ std::vector<std::string> icon_arguments(const IconPlace& icons, const BoxIcon* b
   return args;
 }
 
-// Runs zenity with the arguments and waits for it. When output is given,
-// collects what zenity prints on its standard output.
-bool run_zenity(std::vector<std::string> args, const IconPlace& icons, std::string* output) {
+// What became of a zenity dialog.
+enum class Dialog { answered, declined, not_shown };
+
+// GTK's words when it cannot reach the display: zenity then ends at once,
+// without a dialog.
+constexpr std::string_view kNoDisplay = "cannot open display";
+constexpr std::size_t kMaxComplaint = 4096;
+
+// Reads zenity's standard output (into answer) and standard error (the
+// start of it, into complaint) until it closes both.
+void collect_output(int out_fd, std::string& answer, int err_fd, std::string& complaint) {
+  std::array<pollfd, 2> fds{{{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}}};
+  std::array<char, 1024> chunk{};
+  int open_fds = 2;
+  while (open_fds > 0) {
+    if (::poll(fds.data(), fds.size(), -1) < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    for (std::size_t i = 0; i < fds.size(); ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      const ssize_t got = ::read(fds[i].fd, chunk.data(), chunk.size());
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) {
+        fds[i].fd = -1;  // poll passes over negative descriptors
+        --open_fds;
+      } else if (i == 0) {
+        answer.append(chunk.data(), static_cast<std::size_t>(got));
+      } else if (complaint.size() < kMaxComplaint) {
+        complaint.append(chunk.data(), static_cast<std::size_t>(got));
+      }
+    }
+  }
+}
+
+// Runs zenity with the arguments and waits for it; what it prints on its
+// standard output goes into answer.
+Dialog run_zenity(std::vector<std::string> args, const IconPlace& icons, std::string& answer) {
   args.insert(args.begin(), "zenity");
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
@@ -130,43 +165,38 @@ bool run_zenity(std::vector<std::string> args, const IconPlace& icons, std::stri
     child_environment = envp.data();
   }
 
-  std::array<int, 2> pipe_fds{-1, -1};
+  std::array<int, 2> out_pipe{-1, -1};
+  std::array<int, 2> err_pipe{-1, -1};
+  if (::pipe(out_pipe.data()) != 0) return Dialog::not_shown;
+  if (::pipe(err_pipe.data()) != 0) {
+    ::close(out_pipe[0]);
+    ::close(out_pipe[1]);
+    return Dialog::not_shown;
+  }
+  // zenity's warnings (themes, session bus) are no message of this tool, but
+  // they tell whether it could open the display at all.
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  // zenity's own warnings (themes, session bus) are no message of this tool.
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  if (output != nullptr) {
-    if (::pipe(pipe_fds.data()) != 0) {
-      posix_spawn_file_actions_destroy(&actions);
-      return false;
-    }
-    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
-    posix_spawn_file_actions_addclose(&actions, pipe_fds[1]);
+  posix_spawn_file_actions_adddup2(&actions, out_pipe[1], STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, err_pipe[1], STDERR_FILENO);
+  for (const int fd : {out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) {
+    posix_spawn_file_actions_addclose(&actions, fd);
   }
   pid_t pid = 0;
   const int spawned = ::posix_spawnp(&pid, "zenity", &actions, nullptr, argv.data(), child_environment);
   posix_spawn_file_actions_destroy(&actions);
-  if (output != nullptr) {
-    ::close(pipe_fds[1]);
-    if (spawned == 0) {
-      std::array<char, 1024> chunk{};
-      ssize_t got = 0;
-      while ((got = ::read(pipe_fds[0], chunk.data(), chunk.size())) != 0) {
-        if (got < 0) {
-          if (errno == EINTR) continue;
-          break;
-        }
-        output->append(chunk.data(), static_cast<std::size_t>(got));
-      }
-    }
-    ::close(pipe_fds[0]);
-  }
-  if (spawned != 0) return false;
+  ::close(out_pipe[1]);
+  ::close(err_pipe[1]);
+  std::string complaint;
+  if (spawned == 0) collect_output(out_pipe[0], answer, err_pipe[0], complaint);
+  ::close(out_pipe[0]);
+  ::close(err_pipe[0]);
+  if (spawned != 0) return Dialog::not_shown;
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (complaint.find(kNoDisplay) != std::string::npos) return Dialog::not_shown;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Dialog::answered : Dialog::declined;
 }
 
 }  // namespace
@@ -192,11 +222,17 @@ std::string choose_file(const char* start_directory, std::size_t max_length) {
                                   "--file-filter=pbn csv dup dlm bri dge | *.pbn *.csv *.dup *.dlm *.bri *.dge",
                                   "--file-filter=All | *"};
     for (std::string& a : icon_arguments(icons, nullptr)) args.push_back(std::move(a));
-    if (!run_zenity(std::move(args), icons, &chosen)) {
-      return {};
+    switch (run_zenity(std::move(args), icons, chosen)) {
+      case Dialog::answered:
+        if (!chosen.empty() && chosen.back() == '\n') chosen.pop_back();
+        return chosen;
+      case Dialog::declined:
+        return {};
+      case Dialog::not_shown:
+        // A stale DISPLAY, say: ask as without a desktop.
+        chosen.clear();
+        break;
     }
-    if (!chosen.empty() && chosen.back() == '\n') chosen.pop_back();
-    return chosen;
   }
   // No desktop: the name is typed (or piped) as one line; relative names are
   // relative to the start directory, which is still the current one.
@@ -214,7 +250,9 @@ void show_message_box(const char* caption, const char* text, bool success) {
     std::vector<std::string> args{success ? "--info" : "--error", std::string("--title=") + caption,
                                   "--no-markup", std::string("--text=") + text};
     for (std::string& a : icon_arguments(icons, success ? &kSuccessIcon : &kStopIcon)) args.push_back(std::move(a));
-    run_zenity(std::move(args), icons, nullptr);
+    // The text is on standard error already, whether or not the box shows.
+    std::string ignored;
+    run_zenity(std::move(args), icons, ignored);
   }
 }
 

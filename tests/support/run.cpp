@@ -44,7 +44,7 @@ std::string read_file(const fs::path& file) {
 }
 
 RunResult run_pipsweep(const std::vector<std::string>& args, const fs::path& cwd,
-                       const std::optional<std::string>& input) {
+                       const std::optional<std::string>& input, const std::vector<std::string>& env) {
   // Captures go beside cwd, not in it, so a test sees only what the tool made.
   TempDir capture;
   const fs::path out_path = capture.path() / "stdout";
@@ -57,12 +57,21 @@ RunResult run_pipsweep(const std::vector<std::string>& args, const fs::path& cwd
   for (std::string& a : arg_storage) argv.push_back(a.data());
   argv.push_back(nullptr);
   // No desktop: the chooser reads standard input and no message box waits.
-  std::vector<char*> envp;
+  std::vector<std::string> env_storage = env;
+  const auto overridden = [&env_storage](std::string_view entry) {
+    for (const std::string& e : env_storage) {
+      if (entry.substr(0, entry.find('=') + 1) == e.substr(0, e.find('=') + 1)) return true;
+    }
+    return false;
+  };
   for (char** e = environ; *e != nullptr; ++e) {
-    if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0) {
-      envp.push_back(*e);
+    if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0 &&
+        !overridden(*e)) {
+      env_storage.emplace_back(*e);
     }
   }
+  std::vector<char*> envp;
+  for (std::string& e : env_storage) envp.push_back(e.data());
   envp.push_back(nullptr);
 
   const pid_t pid = ::fork();

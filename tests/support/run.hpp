@@ -38,10 +38,12 @@ struct RunResult {
   std::string output_file;  // _pipsweep.txt in the working directory
 };
 
-// Runs pipsweep with args in cwd, with no desktop. Standard input comes from
+// Runs pipsweep with args in cwd, with no desktop unless env ("NAME=value"
+// entries, replacing the inherited ones) gives one. Standard input comes from
 // input when given, otherwise from /dev/null.
 RunResult run_pipsweep(const std::vector<std::string>& args, const std::filesystem::path& cwd,
-                       const std::optional<std::string>& input = std::nullopt);
+                       const std::optional<std::string>& input = std::nullopt,
+                       const std::vector<std::string>& env = {});
 
 // The start-up text with the given four symbols.
 std::string startup_text(std::string_view symbols = "TRDL");
