@@ -17,9 +17,9 @@ void set_current_directory(const char* path);
 
 // Asks the user for a bridge file: the Windows file-open dialog; elsewhere
 // the desktop's file chooser when a desktop and zenity are there, otherwise
-// (also when zenity cannot open the display) one line from standard input. Returns an empty string when nothing was
-// chosen. Names longer than max_length come back longer than max_length,
-// never cut.
+// (also when zenity cannot open the display) one line from standard input.
+// Returns an empty string when nothing was chosen. Names longer than
+// max_length come back longer than max_length, never cut.
 std::string choose_file(const char* start_directory, std::size_t max_length);
 
 // The end-of-run message, waiting until the user closes it. On Windows a

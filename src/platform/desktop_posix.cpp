@@ -201,17 +201,6 @@ Dialog run_zenity(std::vector<std::string> args, const IconPlace& icons, std::st
 
 }  // namespace
 
-DirectoryResult current_directory(char* buffer, std::size_t capacity) {
-  if (::getcwd(buffer, capacity) != nullptr) return DirectoryResult::ok;
-  buffer[0] = '\0';
-  return errno == ERANGE ? DirectoryResult::too_long : DirectoryResult::failed;
-}
-
-void set_current_directory(const char* path) {
-  // As with the dialog's own restore, a failure here changes nothing useful.
-  [[maybe_unused]] const int ignored = ::chdir(path);
-}
-
 std::string choose_file(const char* start_directory, std::size_t max_length) {
   std::string chosen;
   if (desktop_available()) {

@@ -1,10 +1,8 @@
 #include "platform/desktop.hpp"
 
-#include <cerrno>
 #include <cstdio>
 
 #include <emscripten.h>
-#include <unistd.h>
 
 namespace pipsweep::platform {
 
@@ -19,18 +17,6 @@ EM_JS(void, hand_box_to_page, (const char* caption, const char* text, int succes
 });
 
 }  // namespace
-
-// The in-memory file system's current directory, where the page puts the
-// deal file and finds _pipsweep.txt.
-DirectoryResult current_directory(char* buffer, std::size_t capacity) {
-  if (::getcwd(buffer, capacity) != nullptr) return DirectoryResult::ok;
-  buffer[0] = '\0';
-  return errno == ERANGE ? DirectoryResult::too_long : DirectoryResult::failed;
-}
-
-void set_current_directory(const char* path) {
-  [[maybe_unused]] const int ignored = ::chdir(path);
-}
 
 // The page hands over the file as the operand; there is nothing to choose
 // from here.
