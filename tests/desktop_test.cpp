@@ -22,7 +22,6 @@ constexpr std::string_view kStandIn =
     "exit \"$ZENITY_STATUS\"\n";
 constexpr std::string_view kDeal =
     "[Board \"7\"]\n[Deal \"S:J9852.2.K983.AK7 KT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943\"]\n";
-constexpr std::string_view kSelect = "\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)\n";
 constexpr std::string_view kAppIcon = "/icons/hicolor/128x128/apps/pipsweep.png";
 
 struct Case {
@@ -104,7 +103,7 @@ TEST(Desktop, ChooserAndEndBoxThroughZenity) {
     if (c.chooser) {
       // The chooser answers with a full path.
       const std::string name = c.answer.empty() ? c.chosen : answer;
-      const std::string shown = startup_text() + std::string(kSelect) +
+      const std::string shown = startup_text() + kSelectPrompt +
                                 (name.empty() ? "No file name given" : "Bridge file: " + name + "\n");
       EXPECT_EQ(run.out.substr(0, shown.size()), shown);
     }

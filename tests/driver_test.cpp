@@ -26,7 +26,6 @@ const std::string kHelp =
     " -p : Pause after every deal. (Next: <Enter>; All: 'q')\n"
     " -d \"string\" : Replace the 4 symbols T R D L for N E S W\n"
     " -h : show this help, then quit\n";
-const std::string kSelect = "\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)\n";
 const std::string kFailureBox = "\n[Pipsweep V1.2] error, see console window\n";
 const std::string kUntouched = "an older run's output\n";
 
@@ -81,7 +80,7 @@ TEST(CommandLine, OptionsHelpAndOperands) {
       {"later -d wins", {empty_pbn}, {"-d", "abcd", "-pdNOZW", "deal.pbn"}, {},
        no_deals("deal.pbn", "NOZW"), kFailureStatus, file_header("deal.pbn")},
       {"-d without its value", {}, {"-d"}, {},
-       "option d ignored\n" + startup_text() + kSelect + "No file name given", kFailureStatus, {}},
+       "option d ignored\n" + startup_text() + kSelectPrompt + "No file name given", kFailureStatus, {}},
       {"-p after the file name", {empty_pbn}, {"deal.pbn", "-p"}, {}, no_deals("deal.pbn"),
        kFailureStatus, file_header("deal.pbn")},
       {"second operand ignored", {empty_pbn}, {"deal.pbn", "other.csv"}, {}, no_deals("deal.pbn"),
@@ -145,16 +144,16 @@ TEST(InputFile, ByteOrderMarkIsNoText) {
 TEST(InputFile, ChosenFromStandardInput) {
   const std::pair<std::string, std::string> empty_csv{"deal.csv", ""};
   run_cases({
-      {"a name", {empty_csv}, {}, "deal.csv\n", startup_text() + kSelect +
+      {"a name", {empty_csv}, {}, "deal.csv\n", startup_text() + kSelectPrompt +
        "Bridge file: deal.csv\nno deals found.\n", kFailureStatus, file_header("deal.csv")},
       {"a name with a Windows line end", {empty_csv}, {}, "deal.csv\r\n",
-       startup_text() + kSelect + "Bridge file: deal.csv\nno deals found.\n", kFailureStatus,
+       startup_text() + kSelectPrompt + "Bridge file: deal.csv\nno deals found.\n", kFailureStatus,
        file_header("deal.csv")},
       {"an empty line", {empty_csv}, {}, "\ndeal.csv\n",
-       startup_text() + kSelect + "No file name given", kFailureStatus, {}},
-      {"end of input", {empty_csv}, {}, "", startup_text() + kSelect + "No file name given",
+       startup_text() + kSelectPrompt + "No file name given", kFailureStatus, {}},
+      {"end of input", {empty_csv}, {}, "", startup_text() + kSelectPrompt + "No file name given",
        kFailureStatus, {}},
-      {"an empty operand asks too", {empty_csv}, {""}, "deal.csv\n", startup_text() + kSelect +
+      {"an empty operand asks too", {empty_csv}, {""}, "deal.csv\n", startup_text() + kSelectPrompt +
        "Bridge file: deal.csv\nno deals found.\n", kFailureStatus, file_header("deal.csv")},
   });
 }
@@ -176,7 +175,7 @@ TEST(InputFile, OverlongNamesAreRefusedNotCut) {
       {"operand of 260 characters", {{fits, ""}}, {long_name}, {},
        startup_text() + long_name + "\nFile name too long\n", kFailureStatus, {}},
       {"chosen name of 260 characters", {{fits, ""}}, {}, long_name + "\n",
-       startup_text() + kSelect + long_name + "\nFile name too long\n", kFailureStatus, {}},
+       startup_text() + kSelectPrompt + long_name + "\nFile name too long\n", kFailureStatus, {}},
   });
   // 259 characters still fit; the file system may refuse a component that
   // long, which is the ordinary "can't open" end.

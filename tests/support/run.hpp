@@ -45,6 +45,9 @@ RunResult run_pipsweep(const std::vector<std::string>& args, const std::filesyst
                        const std::optional<std::string>& input = std::nullopt,
                        const std::vector<std::string>& env = {});
 
+// What the tool prints before it asks for a file.
+inline const std::string kSelectPrompt = "\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)\n";
+
 // The start-up text with the given four symbols.
 std::string startup_text(std::string_view symbols = "TRDL");
 
