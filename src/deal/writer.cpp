@@ -104,7 +104,8 @@ std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
   ++run_state.deals_written;
   // Unplaced cards are counted once per destination, so they give twice
   // their number; a deal that places every card but not 13 to a hand gives -1.
-  const std::int32_t result = counts[kNoHand] > 0 ? -2 * counts[kNoHand] : is_bridge_deal(counts) ? 0 : -1;
+  std::int32_t result = -2 * counts[kNoHand];
+  if (result == 0 && !is_bridge_deal(counts)) result = -1;
   if (result < 0) std::puts("Not a proper bridge file??");
   std::fflush(stdout);
   if (run_state.pause_mode != 0) pause_for_user();
