@@ -154,7 +154,8 @@ std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
                                 : rest.find(' ');
   if (blank == std::string_view::npos) return {};
   const std::string_view from_blank = rest.substr(blank);
-  return from_blank.substr(0, std::min(from_blank.find(']'), from_blank.size()));
+  const std::size_t bracket = from_blank.find(']');
+  return bracket == std::string_view::npos ? from_blank : from_blank.substr(0, bracket);
 }
 
 // Returns -1 when the reader must stop.
