@@ -1,6 +1,7 @@
 #include "deal/deal.hpp"
 
 #include "platform/console.hpp"
+#include "platform/desktop.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -45,9 +46,12 @@ static_assert(kSymbolColumn[kCardCount - 1] == kLineLength - 1);
 
 // Cards per hand, the last entry for cards without a hand.
 using HandCounts = std::array<int, kHandCount + 1>;
+// The hand of each card as written, kNoHand for every code above kWest.
+using WrittenHands = std::array<std::uint8_t, kCardCount>;
 
-// Writes the direction line at line and counts the cards of each hand.
-void build_line(const DealVector& deal, char* line, HandCounts& counts) {
+// Writes the direction line at line, and the hand of each card and the
+// cards of each hand.
+void build_line(const DealVector& deal, char* line, WrittenHands& hands, HandCounts& counts) {
   std::memcpy(line, kBlankLine.data(), kBlankLine.size());
   const std::array<char, 6>& symbols = run_state.direction_symbols;
   counts.fill(0);
@@ -56,6 +60,7 @@ void build_line(const DealVector& deal, char* line, HandCounts& counts) {
     auto code = static_cast<std::uint32_t>(deal[card]);
     if (code > static_cast<std::uint32_t>(kWest)) code = static_cast<std::uint32_t>(kNoHand);
     ++counts[code];
+    hands[card] = static_cast<std::uint8_t>(code);
     line[kSymbolColumn[card]] = symbols[code];
   }
 }
@@ -70,7 +75,7 @@ bool is_bridge_deal(const HandCounts& counts) {
 // The board line (none for board 0) and the direction line, as both
 // destinations get them; returns the length.
 std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText& text,
-                            HandCounts& counts) {
+                            WrittenHands& hands, HandCounts& counts) {
   char* const end = text.data() + text.size();
   char* out = text.data();
   if (board != 0) {
@@ -78,7 +83,7 @@ std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText
     out = std::to_chars(out, end, board).ptr;
     *out++ = '\n';
   }
-  build_line(deal, out, counts);
+  build_line(deal, out, hands, counts);
   return static_cast<std::size_t>(out - text.data()) + kBlankLine.size();
 }
 
@@ -97,8 +102,9 @@ void pause_for_user() {
 std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
   // One block per destination: the console gets it whole before the file.
   DealText text;
+  WrittenHands hands{};
   HandCounts counts{};
-  const std::size_t length = build_deal_text(deal, board, text, counts);
+  const std::size_t length = build_deal_text(deal, board, text, hands, counts);
   std::fwrite(text.data(), 1, length, stdout);
   if (run_state.output_stream != nullptr) std::fwrite(text.data(), 1, length, run_state.output_stream);
   ++run_state.deals_written;
@@ -108,6 +114,7 @@ std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
   if (result == 0 && !is_bridge_deal(counts)) result = -1;
   if (result < 0) std::puts("Not a proper bridge file??");
   std::fflush(stdout);
+  platform::show_deal(board, hands.data());
   if (run_state.pause_mode != 0) pause_for_user();
   return result;
 }

@@ -1,9 +1,10 @@
 // The desktop services the tool uses: the current directory, the file-open
-// dialog and the end-of-run message box. Windows has them all; elsewhere
-// they are stood in for.
+// dialog, the end-of-run message box, and the page that shows each deal.
+// Windows has the first three; elsewhere they are stood in for.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace pipsweep::platform {
@@ -26,5 +27,10 @@ std::string choose_file(const char* start_directory, std::size_t max_length);
 // message box with the program's own icon; elsewhere always on standard
 // error, and also as a desktop message where a desktop is available.
 void show_message_box(const char* caption, const char* text, bool success);
+
+// One deal as written: its board number (0 for none) and the hand of each
+// of its 52 cards, 0 North to 3 West, 4 for none. The page lays out the
+// board from these; a console has nothing more to show and ignores them.
+void show_deal(std::int32_t board, const std::uint8_t* hands);
 
 }  // namespace pipsweep::platform

@@ -16,6 +16,13 @@ EM_JS(void, hand_box_to_page, (const char* caption, const char* text, int succes
   }
 });
 
+// The hands are copied at once: the heap may move with the next allocation.
+EM_JS(void, hand_deal_to_page, (int board, const unsigned char* hands), {
+  if (typeof Module["onDeal"] === "function") {
+    Module["onDeal"](board, HEAPU8.slice(hands, hands + 52));
+  }
+});
+
 }  // namespace
 
 // The page hands over the file as the operand; there is nothing to choose
@@ -27,5 +34,7 @@ void show_message_box(const char* caption, const char* text, bool success) {
   std::fflush(stdout);
   hand_box_to_page(caption, text, success ? 1 : 0);
 }
+
+void show_deal(std::int32_t board, const std::uint8_t* hands) { hand_deal_to_page(board, hands); }
 
 }  // namespace pipsweep::platform

@@ -86,4 +86,7 @@ void show_message_box(const char* caption, const char* text, bool success) {
   ::MessageBoxIndirectA(&box);
 }
 
+// The console has shown the deal's line already.
+void show_deal(std::int32_t /*board*/, const std::uint8_t* /*hands*/) {}
+
 }  // namespace pipsweep::platform
