@@ -1,5 +1,5 @@
 // Headless Chromium with the page, and the Linux build's run of the same
-// file to hold it against.
+// file to hold it against. bench/web.mjs launches the browser from here too.
 import { spawnSync } from 'node:child_process';
 import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -11,6 +11,14 @@ const root = resolve(import.meta.dirname, '../..');
 export const nativeBinary = resolve(process.env.PIPSWEEP_NATIVE ?? join(root, 'build/pipsweep'));
 export const pageDir = resolve(process.env.PIPSWEEP_PAGE ?? join(root, 'build-web/web'));
 export const pageUrl = pathToFileURL(join(pageDir, 'index.html')).href;
+
+// The window sizes a browser leaves for the page: a phone held upright
+// (touch), a tablet and a laptop.
+export const SIZES = {
+  phone: { width: 390, height: 664, isMobile: true, hasTouch: true },
+  tablet: { width: 1024, height: 695 },
+  laptop: { width: 1366, height: 640 },
+};
 
 // Where the symbols of a card stand in a direction line.
 export const COLUMN = [];
@@ -39,8 +47,27 @@ export function runNative(file, symbols) {
   }
 }
 
+// The boards of an output file: number and direction line.
+export function boardsOf(output) {
+  const boards = [];
+  let number = null;
+  for (const line of output.toString('latin1').split('\n')) {
+    if (line.startsWith('Board ')) number = line.slice(6);
+    else if (line.length === 72 && line[0] === ' ') { boards.push({ number: number ?? '0', line }); number = null; }
+  }
+  return boards;
+}
+
+// The hand codes of every board of a file, as the Linux build deals them.
+export function nativeHands(file) {
+  return boardsOf(runNative(file, 'TRDL').output)
+    .map(({ number, line }) => ({ number, hands: COLUMN.map((column) => 'TRDL?'.indexOf(line[column])) }));
+}
+
 export async function launch() {
   const profile = mkdtempSync(join(tmpdir(), 'pipsweep-chromium-'));
+  // Without the background networking flags Chromium keeps knocking on a
+  // closed network.
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
@@ -57,47 +84,83 @@ export async function launch() {
   };
 }
 
-// A fresh page from file://, watching every request and every error.
-export async function openPage(browser, viewport = { width: 1280, height: 900 }) {
-  const page = await browser.newPage();
+// Headless Chromium has no voices and no wake lock: stand-ins that record
+// what the page asks of them.
+function installStandIns() {
+  window.spoken = [];
+  window.wakeRequests = [];
+  const synthesis = {
+    speak(utterance) { window.spoken.push(utterance.text); },
+    cancel() {},
+    getVoices() { return [{ name: 'Local', lang: 'en-GB', localService: true }]; },
+  };
+  Object.defineProperty(window, 'speechSynthesis', { value: synthesis, configurable: true });
+  window.SpeechSynthesisUtterance = class { constructor(text) { this.text = text; } };
+  Object.defineProperty(navigator, 'wakeLock', {
+    configurable: true,
+    value: {
+      request(type) {
+        window.wakeRequests.push(type);
+        return Promise.resolve({ released: false, release: async () => {}, addEventListener() {} });
+      },
+    },
+  });
+}
+
+// A fresh page from file://, in a storage of its own, watching every
+// request and every error.
+export async function openPage(browser, viewport = SIZES.laptop) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
   await page.setViewport(viewport);
+  await page.evaluateOnNewDocument(installStandIns);
   const requests = [];
   const errors = [];
   page.on('request', (request) => requests.push(request.url()));
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   await page.goto(pageUrl, { waitUntil: 'load' });
-  return { page, requests, errors };
+  await page.waitForFunction(() => document.body.dataset.ready === 'true');
+  return { page, context, requests, errors, close: () => context.close() };
+}
+
+const runsSoFar = (page) => page.evaluate(() => Number(document.body.dataset.runs ?? 0));
+export async function waitForRun(page, before) {
+  await page.waitForFunction((n) => Number(document.body.dataset.runs ?? 0) > n, { timeout: 60000 }, before);
 }
 
 // Hands the file to the page with the symbols, and waits for its run.
-export async function dealFile(page, file, symbols) {
-  const runs = await page.evaluate(() => Number(document.body.dataset.runs ?? 0));
+export async function dealFile(page, file, symbols = 'TRDL') {
+  const runs = await runsSoFar(page);
   await page.$eval('#symbols', (input, value) => { input.value = value; }, symbols);
   const input = await page.$('#deal-file');
   await input.uploadFile(file);
-  await page.waitForFunction((before) => Number(document.body.dataset.runs ?? 0) > before, {}, runs);
+  await waitForRun(page, runs);
 }
 
 export async function downloadBytes(page) {
   const bytes = await page.evaluate(async () => {
     const link = document.querySelector('#download');
-    if (link.hidden || !link.href || link.download !== '_pipsweep.txt') return null;
+    if (link.parentElement.hidden || !link.href || link.download !== '_pipsweep.txt') return null;
     const response = await fetch(link.href);
     return Array.from(new Uint8Array(await response.arrayBuffer()));
   });
   return bytes === null ? null : Buffer.from(bytes);
 }
 
-// The boards of an output file: number and direction line.
-export function boardsOf(output) {
-  const boards = [];
-  let number = null;
-  for (const line of output.toString('latin1').split('\n')) {
-    if (line.startsWith('Board ')) number = line.slice(6);
-    else if (line.length === 72 && line[0] === ' ') { boards.push({ number: number ?? '0', line }); number = null; }
-  }
-  return boards;
+// What the dealing view shows: board number, the panel's card and hand.
+export function place(page) {
+  return page.evaluate(() => {
+    const panel = document.querySelector('#card-panel');
+    return {
+      board: document.querySelector('#board-number').textContent,
+      card: panel.dataset.card,
+      hand: panel.dataset.hand,
+      text: panel.querySelector('.panel-text').textContent.replace(/\s+/g, ' ').trim(),
+    };
+  });
 }
+
+export const axeSource = () => readFileSync(join(root, 'web/node_modules/axe-core/axe.min.js'), 'utf8');
 
 export function examplePath(name) { return join(root, 'examples', name); }

@@ -1,0 +1,273 @@
+// The dealing view at the table: keys and taps, the place kept, symbols,
+// faults, cues, window sizes and accessibility.
+import assert from 'node:assert/strict';
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import {
+  SIZES, axeSource, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, waitForRun,
+} from './browser.mjs';
+
+const HANDS = ['North', 'East', 'South', 'West'];
+const SESSION = examplePath('club-session.pbn');
+const session = nativeHands(SESSION);
+const GOOD = '[Deal "N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.8765.876.765 432.432.5432.432"]';
+const work = mkdtempSync(join(tmpdir(), 'pipsweep-table-'));
+const made = (name, text) => {
+  writeFileSync(join(work, name), text);
+  return join(work, name);
+};
+const shots = resolve(process.env.PIPSWEEP_SHOTS ?? join(import.meta.dirname, '../../build-web/screenshots'));
+mkdirSync(shots, { recursive: true });
+
+let chromium;
+before(async () => { chromium = await launch(); });
+after(async () => {
+  await chromium.close();
+  rmSync(work, { recursive: true, force: true });
+});
+
+test('each key leaves the cursor where a director expects it', async () => {
+  const { page, errors, close } = await openPage(chromium.browser);
+  await dealFile(page, SESSION);
+  const last = session.length;
+  // [what is done, board shown, current card ('' for none), panel text]
+  const steps = [
+    ['start', '1', ''],
+    [' ', '1', '0'], ['Enter', '1', '1'], ['ArrowRight', '1', '2'], ['ArrowDown', '1', '3'], ['PageDown', '1', '4'],
+    ['Backspace', '1', '3'], ['ArrowLeft', '1', '2'], ['ArrowUp', '1', '1'], ['PageUp', '1', '0'],
+    ['Shift+ ', '1', ''],
+    ['n', '2', ''], ['N', '3', ''], ['p', '2', ''], ['P', '1', ''], ['End', String(last), ''], ['Home', '1', ''],
+    ['cell 50', '1', '50'], [' ', '1', '51'], [' ', '1', '', 'Board 1 done'], [' ', '2', '0'],
+    ['p', '1', '', 'Board 1 done'], ['n', '2', '0'], ['Backspace', '2', ''], ['Backspace', '1', '', 'Board 1 done'],
+    ['Backspace', '1', '51'],
+    // A click on a button leaves the keys to the cards.
+    ['click #next', '2', ''], [' ', '2', '0'], ['click #prev', '1', '51'], [' ', '1', '', 'Board 1 done'],
+    // A button reached with Tab keeps Space and Enter for itself.
+    ['Tab from #prev', '1', '', 'Board 1 done'], [' ', '2', '0'], ['Enter', '3', ''],
+    ['End', String(last), ''], ['cell 51', String(last), '51'], [' ', String(last), '', `All ${last} boards dealt`],
+    [' ', String(last), '', `All ${last} boards dealt`],
+    // Space in a text field types a space.
+    ['type #symbols', String(last), ''],
+  ];
+  for (const [action, board, card, text] of steps) {
+    if (action.startsWith('cell ')) await page.click(`#grid [data-card="${action.slice(5)}"]`);
+    else if (action.startsWith('click ')) await page.click(action.slice(6));
+    else if (action.startsWith('Tab from ')) {
+      await page.focus(action.slice(9));
+      await page.keyboard.press('Tab');
+    }
+    else if (action === 'Shift+ ') {
+      await page.keyboard.down('Shift');
+      await page.keyboard.press(' ');
+      await page.keyboard.up('Shift');
+    } else if (action === 'type #symbols') {
+      await page.click('#setup');
+      await page.focus('#symbols');
+      await page.keyboard.press('End');
+      await page.keyboard.press(' ');
+      assert.equal(await page.$eval('#symbols', (e) => e.value), 'TRDL ');
+    } else if (action !== 'start') await page.keyboard.press(action);
+    const shown = await place(page);
+    assert.deepEqual([shown.board, shown.card], [board, card], `after ${action}`);
+    if (card !== '') {
+      const hand = session[Number(board) - 1].hands[Number(card)];
+      assert.equal(shown.hand, String(hand), `after ${action}`);
+      assert.ok(shown.text.endsWith(HANDS[hand]), shown.text);
+      assert.equal(await page.$eval('#grid .at', (e) => e.dataset.card), card);
+    } else {
+      assert.equal(await page.$('#grid .at'), null);
+    }
+    if (text) assert.ok(shown.text.includes(text), `after ${action}: ${shown.text}`);
+  }
+  assert.deepEqual(errors, []);
+  await close();
+});
+
+test('taps and swipes on a phone', async () => {
+  const { page, close } = await openPage(chromium.browser, SIZES.phone);
+  await dealFile(page, SESSION);
+  const centre = (selector) => page.$eval(selector, (e) => {
+    const r = e.getBoundingClientRect();
+    return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+  });
+  const panel = await centre('#card-panel');
+  await page.touchscreen.tap(panel.x, panel.y);
+  await page.touchscreen.tap(panel.x, panel.y);
+  assert.equal((await place(page)).card, '1');
+  const cell = await centre('#grid [data-card="20"]');
+  await page.touchscreen.tap(cell.x, cell.y);
+  assert.equal((await place(page)).card, '20');
+  const line = await centre('.keys-help');
+  await page.touchscreen.tap(line.x, line.y);
+  assert.equal((await place(page)).card, '21');
+  await page.touchscreen.touchStart(300, panel.y);
+  await page.touchscreen.touchMove(200, panel.y + 5);
+  await page.touchscreen.touchMove(100, panel.y + 10);
+  await page.touchscreen.touchEnd();
+  assert.deepEqual([(await place(page)).board, (await place(page)).card], ['2', '']);
+  await close();
+});
+
+test('a reload resumes the file, the symbols and the place; another file starts afresh', async () => {
+  const { page, close } = await openPage(chromium.browser);
+  await dealFile(page, SESSION, 'NESW');
+  for (const key of ['n', 'n', 'n', 'n', ' ', ' ', ' ']) await page.keyboard.press(key);
+  await page.waitForFunction(() => document.querySelector('#kept').textContent.includes('kept on this device'));
+  await page.reload({ waitUntil: 'load' });
+  await waitForRun(page, 0);
+  assert.deepEqual((({ board, card }) => ({ board, card }))(await place(page)), { board: '5', card: '2' });
+  assert.equal(await page.$eval('#note', (e) => e.textContent), 'Resumed at board 5');
+  assert.equal(await page.$eval('#symbols', (e) => e.value), 'NESW');
+  assert.equal(await page.$eval('#console', (e) => e.textContent), runNative(SESSION, 'NESW').stdout.toString());
+
+  await dealFile(page, examplePath('club.dup'), 'NESW');
+  assert.deepEqual([(await place(page)).board, (await place(page)).card], ['12', '']);
+  await dealFile(page, SESSION, 'NESW');
+  assert.deepEqual([(await place(page)).board, (await place(page)).card], ['5', '2']);
+  await close();
+});
+
+describe('the hands come from the core, whatever the symbols', () => {
+  for (const [symbols, warning] of [['TTDL', 'North and East share "T"'], ['', 'North and East and South and West have no symbol'],
+    ['?RDL', '"?" also marks a card without a hand']]) {
+    test(`-d "${symbols}"`, async () => {
+      const { page, close } = await openPage(chromium.browser);
+      await dealFile(page, SESSION, symbols);
+      const { hands } = session[0];
+      assert.deepEqual(await page.$$eval('#grid [data-card]', (all) => all.map((e) => Number(e.dataset.hand))), hands);
+      assert.deepEqual(await page.$$eval('#counts .count', (all) => all.map((e) => [e.dataset.hand, e.textContent.slice(-2)])),
+        [['0', '13'], ['1', '13'], ['2', '13'], ['3', '13']]);
+      await page.keyboard.press(' ');
+      const shown = await place(page);
+      assert.equal(shown.hand, String(hands[0]));
+      assert.ok(shown.text.endsWith(HANDS[hands[0]]));
+      assert.ok((await page.$eval('#symbols-note', (e) => e.textContent)).includes(warning));
+      await close();
+    });
+  }
+
+  test('typing reruns after a pause, not at every key', async () => {
+    const { page, close } = await openPage(chromium.browser);
+    await dealFile(page, SESSION);
+    await page.click('#setup');
+    await page.click('#symbols', { clickCount: 3 });
+    const runs = await page.evaluate(() => Number(document.body.dataset.runs));
+    await page.keyboard.type('NESW', { delay: 50 });
+    assert.equal(await page.evaluate(() => Number(document.body.dataset.runs)), runs);
+    await waitForRun(page, runs);
+    assert.equal(await page.evaluate(() => Number(document.body.dataset.runs)), runs + 1);
+    assert.equal(await page.$eval('#grid [data-card="0"]', (e) => e.textContent), 'NESW'[session[0].hands[0]]);
+    await close();
+  });
+});
+
+describe('a faulty file says so where the director looks', () => {
+  const cases = [
+    [made('short.pbn', `[Board "1"]\n${GOOD}\n[Board "2"]\n${GOOD}\n[Board "3"]\n[Deal "N:AKQ.xx"]\n`),
+      '-1', 'Reading stopped after board 2: \u201c3 cards!? error!\u201d', '2'],
+    [made('twice.pbn', `[Board "1"]\n${GOOD}\n[Board "2"]\n${GOOD.replace('T98', 'A98')}\n[Board "3"]\n${GOOD}\n`),
+      '-1', 'Reading stopped after board 2: \u201cNot a proper bridge file??\u201d', '2'],
+    [made('empty.pbn', ''), '-1', 'No deal was read: \u201cno deals found.\u201d', null],
+    [made('notes.txt', GOOD), '-1', 'No deal was read: \u201cnotes.txt\u201d \u201cFile type not supported\u201d', null],
+    [SESSION, '0', 'Read to the end: 32 boards.', '32'],
+  ];
+  for (const [file, exit, status, lastBoard] of cases) {
+    test(file.split('/').pop(), async () => {
+      const { page, close } = await openPage(chromium.browser, SIZES.phone);
+      await dealFile(page, file);
+      assert.equal(await page.$eval('#status', (e) => e.dataset.exit), exit);
+      assert.equal(await page.$eval('#status', (e) => e.textContent), status);
+      // In view beside the folded settings line when the run failed.
+      const visible = await page.$eval('#status', (e) => e.checkVisibility() && e.getBoundingClientRect().bottom <= innerHeight);
+      assert.equal(visible, exit !== '0');
+      if (lastBoard !== null) {
+        await page.keyboard.press('End');
+        assert.equal((await place(page)).board, lastBoard);
+        assert.equal(await page.$eval('#last-read', (e) => !e.hidden), exit !== '0');
+        await page.keyboard.press('Home');
+        assert.equal(await page.$eval('#last-read', (e) => e.hidden), true);
+      }
+      if (file.endsWith('short.pbn')) await page.screenshot({ path: join(shots, 'faulty-phone.png') });
+      await close();
+    });
+  }
+
+  test('before any file: no status, no download; the example deals', async () => {
+    const { page, close } = await openPage(chromium.browser);
+    assert.equal(await page.$eval('#end', (e) => e.hidden), true);
+    assert.equal(await page.$eval('#download-line', (e) => e.hidden), true);
+    const runs = await page.evaluate(() => Number(document.body.dataset.runs ?? 0));
+    await page.click('#example');
+    await waitForRun(page, runs);
+    assert.equal(await page.$eval('#console', (e) => e.textContent), runNative(SESSION, 'TRDL').stdout.toString());
+    assert.equal(await page.$eval('#board-place', (e) => e.textContent), '(1 of 32)');
+    await close();
+  });
+});
+
+test('cues: the hand spoken at each step, tones, and the screen kept awake', async () => {
+  const { page, errors, close } = await openPage(chromium.browser);
+  await dealFile(page, SESSION);
+  assert.deepEqual(await page.evaluate(() => window.wakeRequests), ['screen']);
+  for (const key of [' ', ' ']) await page.keyboard.press(key);
+  assert.deepEqual(await page.evaluate(() => window.spoken), []);
+  await page.click('#setup');
+  await page.click('#speak');
+  await page.click('#tones');
+  await page.click('#setup');
+  for (const key of [' ', ' ', ' ', 'Backspace']) await page.keyboard.press(key);
+  const { hands } = session[0];
+  assert.deepEqual(await page.evaluate(() => window.spoken), [2, 3, 4, 3].map((card) => HANDS[hands[card]]));
+  // The switches are remembered.
+  await page.reload({ waitUntil: 'load' });
+  await waitForRun(page, 0);
+  assert.deepEqual(await page.$$eval('#speak, #tones', (all) => all.map((e) => e.checked)), [true, true]);
+  assert.deepEqual(errors, []);
+  await close();
+});
+
+describe('at each window size', () => {
+  const axe = axeSource();
+  const violations = async (page) => {
+    await page.evaluate(axe);
+    const result = await page.evaluate(async () => (await window.axe.run(document)).violations);
+    return result.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  };
+  for (const [name, size] of Object.entries(SIZES)) {
+    test(name, async () => {
+      const { page, close } = await openPage(chromium.browser, size);
+      assert.deepEqual(await violations(page), [], 'before a file');
+      await dealFile(page, SESSION);
+      const boxes = () => page.$$eval('#board-number, #card-panel, #grid [data-card]', (all) => all.map((e) => {
+        const r = e.getBoundingClientRect();
+        return [r.left, r.top, r.right, r.bottom];
+      }));
+      const before = await boxes();
+      await page.keyboard.press(' ');
+      const shown = await boxes();
+      assert.deepEqual(shown, before, 'nothing moves when the first card shows');
+      const { width, height } = size;
+      const outside = shown.filter(([left, top, right, bottom]) => left < 0 || top < 0 || right > width || bottom > height);
+      assert.deepEqual(outside, []);
+      assert.equal(await page.evaluate(() => window.scrollY), 0);
+      // Every cell, count and the panel read at WCAG AA (4.5:1); axe checks it.
+      assert.deepEqual(await violations(page), [], 'with a card current');
+      await page.screenshot({ path: join(shots, `dealing-${name}.png`) });
+      await close();
+    });
+  }
+});
+
+test('the print holds every board', async () => {
+  const { page, close } = await openPage(chromium.browser, { width: 794, height: 1123 });
+  await dealFile(page, SESSION);
+  await page.emulateMediaType('print');
+  await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  assert.deepEqual(await page.$$eval('.print-board h3', (all) => all.map((e) => e.textContent)),
+    session.map(({ number }) => `Board ${number}`));
+  assert.equal(await page.$$eval('.print-board [data-card]', (all) => all.length), 52 * session.length);
+  await page.pdf({ path: join(shots, 'print.pdf'), format: 'A4', printBackground: true });
+  await close();
+});
