@@ -1,22 +1,23 @@
-// Times dealing a generated PBN file in the page (headless Chromium) next to
-// the Linux build, best of RUNS runs each:
+// Times the page in headless Chromium next to the Linux build:
 //   node bench/web.mjs [BUILD_DIR] [PAGE_DIR]      (defaults build, build-web/web)
-// Environment: COUNT deals (default 100000), RUNS (default 3). The page's time
-// runs from handing it the file until the run is shown (console text, box,
-// download and first board); puppeteer-core comes from web/node_modules.
+// Environment: COUNT deals (default 100000), RUNS (default 3).
+// 1. Dealing a generated PBN file of COUNT deals, best of RUNS: the page's
+//    time runs from handing it the file until the run is shown (console
+//    text, status, download and the first board).
+// 2. A key press to the card panel's change, at laptop size: the median and
+//    the slowest of 52 steps through a board, from the key event's time
+//    stamp to the panel's new card.
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { SIZES, dealFile, examplePath, launch, openPage } from '../web/test/browser.mjs';
 
 const root = resolve(import.meta.dirname, '..');
 const build = resolve(process.argv[2] ?? join(root, 'build'));
-const pageDir = resolve(process.argv[3] ?? join(root, 'build-web/web'));
+process.env.PIPSWEEP_PAGE = resolve(process.argv[3] ?? process.env.PIPSWEEP_PAGE ?? join(root, 'build-web/web'));
 const count = Number(process.env.COUNT ?? 100000);
 const runs = Number(process.env.RUNS ?? 3);
-const puppeteer = createRequire(join(root, 'web/package.json'))('puppeteer-core');
 
 const work = mkdtempSync(join(tmpdir(), 'pipsweep-bench-'));
 const file = join(work, 'deals.pbn');
@@ -30,29 +31,35 @@ for (let i = 0; i < runs; ++i) {
   nativeBest = Math.min(nativeBest, performance.now() - start);
 }
 
-const profile = mkdtempSync(join(tmpdir(), 'pipsweep-chromium-'));
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+const chromium = await launch();
 let pageBest = Infinity;
 let boards = '';
 for (let i = 0; i < runs; ++i) {
-  const page = await browser.newPage();
-  await page.goto(pathToFileURL(join(pageDir, 'index.html')).href);
-  const input = await page.$('#deal-file');
+  const { page, close } = await openPage(chromium.browser);
   const start = performance.now();
-  await input.uploadFile(file);
-  await page.waitForFunction(() => document.body.dataset.runs === '1', { timeout: 120000, polling: 'raf' });
+  await dealFile(page, file);
   pageBest = Math.min(pageBest, performance.now() - start);
   boards = await page.$eval('#board-place', (e) => e.textContent);
-  await page.close();
+  await close();
 }
-await browser.close();
-rmSync(profile, { recursive: true, force: true });
+
+const { page, close } = await openPage(chromium.browser, SIZES.laptop);
+await dealFile(page, examplePath('club-session.pbn'));
+await page.evaluate(() => {
+  window.keyTimes = [];
+  window.panelTimes = [];
+  document.addEventListener('keydown', (event) => window.keyTimes.push(event.timeStamp), true);
+  new MutationObserver(() => window.panelTimes.push(performance.now()))
+    .observe(document.querySelector('#card-panel'), { attributes: true, attributeFilter: ['data-card'] });
+});
+for (let card = 0; card < 52; ++card) await page.keyboard.press(' ');
+const delays = await page.evaluate(() => window.keyTimes.map((time, i) => window.panelTimes[i] - time));
+await close();
+await chromium.close();
 rmSync(work, { recursive: true, force: true });
 
+delays.sort((a, b) => a - b);
 console.log(`PBN, ${count} deals, ${bytes} bytes; best of ${runs}`);
 console.log(`native pipsweep: ${(nativeBest / 1000).toFixed(3)} s`);
 console.log(`page in Chromium: ${(pageBest / 1000).toFixed(3)} s  (first board shown: ${boards})`);
+console.log(`key to card panel, ${delays.length} steps at laptop size: median ${delays[delays.length >> 1].toFixed(2)} ms, slowest ${delays[delays.length - 1].toFixed(2)} ms`);

@@ -333,6 +333,8 @@
   // ---- Steps ---------------------------------------------------------------
 
   function cue() {
+    // Taken again at a step if the browser wanted a key press or tap for it.
+    cues.keepAwake();
     const cursor = cursorOf(state.index);
     const switches = { speech: view.speak.checked, tones: view.tones.checked };
     if (cursor >= 0 && cursor < CARDS) cues.step(state.deals.handsOf(state.index)[cursor], switches);
