@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws Pipsweep's icons and writes them as .ico files, plus a .png copy of each.
+"""Draws Pipsweep's icons and writes them as .ico files, plus a .png copy of each,
+and the page's app icons of 192 and 512 px (pipsweep-192.png, pipsweep-512.png).
 
 Standard library only, so anyone can regenerate them: python3 res/draw_icons.py
 Shapes are filled as polygons on a supersampled canvas; shrinking it gives the
@@ -137,9 +138,12 @@ def card_back(canvas, fwd, inv):
     canvas.fill(place(rounded_rect(-w + 4.5, -h + 4.5, w - 4.5, h - 4.5, 2)), lattice)
 
 
-def draw_pipsweep():
-    """128 px: a fan of five cards, face down, turning about a point below them."""
-    size, angles = 128, (-24, -12, 0, 12, 24)
+def draw_pipsweep(size=128, ss=4):
+    """128 px: a fan of five cards, face down, turning about a point below them.
+
+    Larger sizes draw the same fan for the page's app icons; fewer samples a
+    pixel keep them quick, and they still look smooth at that size."""
+    angles = (-24, -12, 0, 12, 24)
     lift = CARD_H * 0.8  # from the pivot up to each card's centre
     # Fit the whole fan inside the icon with a small margin, before drawing anything.
     corners = []
@@ -150,7 +154,7 @@ def draw_pipsweep():
     y0, y1 = min(p[1] for p in corners), max(p[1] for p in corners)
     scale = (size - 6) / max(x1 - x0, y1 - y0)
     tx, ty = size / 2 - scale * (x0 + x1) / 2, size / 2 - scale * (y0 + y1) / 2
-    canvas = Canvas(size, 4)
+    canvas = Canvas(size, ss)
     for a in angles:  # left to right, so each card lies on the one before
         f, i = transform(a, scale, tx, ty)
         fwd = lambda u, v, f=f: f(u, v - lift)
@@ -228,6 +232,12 @@ def main():
         with open(os.path.join(HERE, name + ".png"), "wb") as f:
             f.write(png_bytes(rows))
         print(f"wrote {name}.ico and {name}.png ({len(rows)} px)")
+    # The installed page's icons: an app launcher wants 192 and 512 px.
+    for size in (192, 512):
+        rows = draw_pipsweep(size, 2).rgba()
+        with open(os.path.join(HERE, f"pipsweep-{size}.png"), "wb") as f:
+            f.write(png_bytes(rows))
+        print(f"wrote pipsweep-{size}.png")
 
 
 if __name__ == "__main__":
