@@ -14,11 +14,12 @@ import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
-import { SIZES, dealFile, examplePath, launch, openPage } from '../web/test/browser.mjs';
 
 const root = resolve(import.meta.dirname, '..');
 const build = resolve(process.argv[2] ?? join(root, 'build'));
 process.env.PIPSWEEP_PAGE = resolve(process.argv[3] ?? process.env.PIPSWEEP_PAGE ?? join(root, 'build-web/web'));
+// Imported once PIPSWEEP_PAGE is set: it reads the page's folder as it loads.
+const { SIZES, dealFile, examplePath, launch, openPage } = await import('../web/test/browser.mjs');
 const count = Number(process.env.COUNT ?? 100000);
 const runs = Number(process.env.RUNS ?? 3);
 
