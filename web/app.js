@@ -4,7 +4,7 @@
 'use strict';
 
 (() => {
-  const { runCore, store, cues } = window.Pipsweep;
+  const { runCore, consoleView, store, cues } = window.Pipsweep;
 
   const SUITS = [
     { symbol: '\u2660', name: 'spades', red: false },
@@ -23,7 +23,6 @@
   // A board's place: no card yet, a card 0 to 51, or every card dealt.
   const NOT_STARTED = -1;
   const DONE = CARDS;
-  const CONSOLE_OPEN_LIMIT = 1 << 20;
   const RERUN_AFTER_MS = 800;
   const NOTE_MS = 5000;
   const SWIPE_PX = 50;
@@ -136,37 +135,113 @@
     return words.split('\n').map((line) => line.trim()).filter((line) => line !== '');
   }
 
+  // The file whose deals are shown: a run of another file hides them at
+  // once, a new run of the same file (other symbols) shows them until its
+  // own come.
+  let dealsFile = null;
+
+  // The core reads the file in a worker: board 1 (or the board kept) shows
+  // as soon as it is read, while the rest is read, with the count so far.
   async function run() {
     if (state.file === null) return;
     const id = ++state.run;
+    const file = state.file;
     const symbolsText = view.symbols.value;
-    const result = await runCore(state.file.name, state.file.bytes, symbolsText);
-    if (id !== state.run) return;
     state.ranSymbols = symbolsText;
-    state.symbols = effectiveSymbols(symbolsText);
     store.keepSetting('symbols', symbolsText);
     view.symbolsNote.textContent = symbolsWarning(symbolsText);
-    state.deals = result.deals;
+    if (dealsFile !== file) {
+      state.deals = null;
+      view.dealView.hidden = true;
+    }
+    showReading(file, 0);
+    let boardShown = false;
+    let result;
+    try {
+      result = await runCore(file.name, file.bytes, symbolsText, (deals) => {
+        if (id !== state.run) return;
+        if (state.deals !== deals) takeDeals(file, symbolsText, deals);
+        if (boardShown) {
+          view.boardPlace.textContent = `(${state.index + 1} of ${deals.length})`;
+          view.next.disabled = state.index === lastIndex();
+        } else if (deals.length > state.index) {
+          boardShown = true;
+          showDeals();
+        }
+        showReading(file, deals.length);
+      });
+    } catch (error) {
+      if (id === state.run) showBreak(error);
+      throw error;
+    }
+    if (id !== state.run) return;
+    if (state.deals !== result.deals) takeDeals(file, symbolsText, result.deals);
     state.failed = result.exit !== 0;
-    state.printed = false;
-    view.print.textContent = '';
-    view.console.textContent = new TextDecoder().decode(result.console);
-    // Laying out megabytes of console text takes seconds: a large run's
-    // console waits folded until asked for.
-    if (result.console.length > CONSOLE_OPEN_LIMIT) view.consoleBox.open = false;
+    consoleView.show(view.console, result.console, result.lines);
     showEnd(result);
     const count = state.deals.length;
     state.index = Math.min(state.index, Math.max(0, count - 1));
-    view.dealView.hidden = count === 0;
-    if (count > 0) {
-      fold(true);
-      showBoard();
-      cues.keepAwake();
-    } else {
+    if (count === 0) {
+      view.dealView.hidden = true;
       fold(false);
+    } else if (boardShown) {
+      showBoard();
+    } else {
+      showDeals();
     }
     document.body.dataset.runs = String(id);
   }
+
+  // A run's deals, from the first that arrives.
+  function takeDeals(file, symbolsText, deals) {
+    dealsFile = file;
+    state.symbols = effectiveSymbols(symbolsText);
+    state.deals = deals;
+    state.failed = false;
+    state.printed = false;
+    view.print.textContent = '';
+  }
+
+  function showDeals() {
+    view.dealView.hidden = false;
+    fold(true);
+    showBoard();
+    cues.keepAwake();
+  }
+
+  const boardsText = (count) => `${count} ${count === 1 ? 'board' : 'boards'}`;
+
+  // While the file is read: its name and the number of boards read so far.
+  // The end's console and download are not there yet.
+  function showReading(file, count) {
+    view.end.hidden = false;
+    view.end.classList.remove('failed');
+    view.endIcon.hidden = true;
+    view.endMark.hidden = true;
+    view.status.textContent = count === 0 ? `Reading ${file.name}\u2026`
+      : `Reading ${file.name}: ${boardsText(count)} so far\u2026`;
+    view.status.dataset.exit = '';
+    view.status.setAttribute('aria-busy', 'true');
+    view.fileName.textContent = file.name;
+    view.boardsRead.textContent = `${boardsText(count)}\u2026`;
+    view.setup.hidden = false;
+    if (count === 0) {
+      consoleView.show(view.console, new Uint8Array(0), new Uint32Array(0));
+      view.consoleBox.hidden = true;
+      view.downloadLine.hidden = true;
+    }
+  }
+
+  // The page itself could not go on (the device out of memory, say).
+  function showBreak(error) {
+    view.end.classList.add('failed');
+    view.status.removeAttribute('aria-busy');
+    view.status.textContent = `The page could not read ${state.file.name}: ${error.message}`;
+  }
+
+  // The end's two pictures, carried in the page.
+  const endPicture = (name) => document.getElementById('icons').content
+    .querySelector(`[data-icon="${name}"]`).getAttribute('src');
 
   function showEnd(result) {
     const count = state.deals.length;
@@ -175,7 +250,7 @@
     const quoted = words.map((line) => `\u201c${line}\u201d`).join(' ');
     let status;
     if (success) {
-      status = `Read to the end: ${count} ${count === 1 ? 'board' : 'boards'}.`;
+      status = `Read to the end: ${boardsText(count)}.`;
     } else if (count > 0) {
       const number = state.deals.number(count - 1);
       const where = number === 0 ? `deal ${count}` : `board ${number}`;
@@ -188,13 +263,16 @@
     view.end.classList.toggle('failed', !success);
     view.status.textContent = status;
     view.status.dataset.exit = String(result.exit);
-    const icon = success ? 'success.png' : 'stop.png';
+    view.status.removeAttribute('aria-busy');
+    const icon = endPicture(success ? 'success' : 'stop');
     view.endIcon.src = icon;
     view.endIcon.alt = success ? 'Done' : 'Stopped';
+    view.endIcon.hidden = false;
     view.endMark.src = icon;
     view.endMark.alt = success ? 'read to the end' : 'stopped at bad data';
+    view.endMark.hidden = false;
     view.fileName.textContent = state.file.name;
-    view.boardsRead.textContent = `${count} ${count === 1 ? 'board' : 'boards'}`;
+    view.boardsRead.textContent = boardsText(count);
     view.setup.hidden = false;
 
     if (state.downloadUrl !== null) URL.revokeObjectURL(state.downloadUrl);

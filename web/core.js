@@ -1,82 +1,104 @@
 // Runs the core on one deal file, as the command line would, and collects
-// what it prints, what it writes, each deal it writes and its end.
+// what it prints, what it writes, each deal it writes and its end. The core
+// runs in a worker (worker.js), made from the page's own text so that it
+// starts from disk too; the page answers all the while.
 'use strict';
 
 window.Pipsweep = window.Pipsweep || {};
 
 (() => {
-  // Bytes that arrive in pieces of unknown number: the console, and the
-  // hands of every deal written.
-  class ByteSink {
-    constructor() { this.buffer = new Uint8Array(1 << 16); this.length = 0; }
-    append(chunk) {
-      if (this.length + chunk.length > this.buffer.length) {
-        const bigger = new Uint8Array(Math.max(this.buffer.length * 2, this.length + chunk.length));
-        bigger.set(this.buffer.subarray(0, this.length));
-        this.buffer = bigger;
-      }
-      this.buffer.set(chunk, this.length);
-      this.length += chunk.length;
-    }
-    bytes() { return this.buffer.subarray(0, this.length); }
-  }
-
   const CARDS = 52;
 
-  // The deals as the core wrote them: board numbers, and 52 hand codes a
-  // deal (0 North, 1 East, 2 South, 3 West, 4 none).
+  // The deals as the core wrote them, growing while the file is read: board
+  // numbers, and 52 hand codes a deal (0 North, 1 East, 2 South, 3 West, 4
+  // none).
   class Deals {
-    constructor(numbers, hands) { this.numbers = numbers; this.hands = hands; }
-    get length() { return this.numbers.length; }
+    constructor() {
+      this.numbers = new Int32Array(256);
+      this.hands = new Uint8Array(256 * CARDS);
+      this.count = 0;
+    }
+    get length() { return this.count; }
     number(index) { return this.numbers[index]; }
     handsOf(index) { return this.hands.subarray(index * CARDS, (index + 1) * CARDS); }
+    append(numbers, hands) {
+      const count = this.count + numbers.length;
+      if (count > this.numbers.length) {
+        const capacity = Math.max(count, this.numbers.length * 2);
+        const grownNumbers = new Int32Array(capacity);
+        grownNumbers.set(this.numbers.subarray(0, this.count));
+        const grownHands = new Uint8Array(capacity * CARDS);
+        grownHands.set(this.hands.subarray(0, this.count * CARDS));
+        this.numbers = grownNumbers;
+        this.hands = grownHands;
+      }
+      this.numbers.set(numbers, this.count);
+      this.hands.set(hands, this.count * CARDS);
+      this.count = count;
+    }
   }
 
-  // A fresh module for every run, so no state of an earlier run is left.
-  // symbols is what -d gets; name and bytes are the file.
-  async function runCore(name, bytes, symbols) {
-    const out = new ByteSink();
-    const hands = new ByteSink();
-    const numbers = [];
-    let box = null;
-    let exitStatus = null;
-    const module = await window.createPipsweep({
-      thisProgram: 'pipsweep',
-      preRun: [(m) => {
-        m.FS.init(() => null, () => {}, () => {});
-        // Standard output whole write by write, not a call per byte: a
-        // large file prints megabytes.
-        const stdout = m.FS.getStream(1);
-        stdout.stream_ops = {
-          ...stdout.stream_ops,
-          write: (stream, buffer, offset, length) => {
-            out.append(buffer.subarray(offset, offset + length));
-            return length;
-          },
-        };
-      }],
-      onDeal: (board, dealHands) => { numbers.push(board); hands.append(dealHands); },
-      onMessageBox: (caption, text, success) => { box = { caption, text, success }; },
-      onExit: (status) => { exitStatus = status; },
-      print: () => {},
-      printErr: () => {},
-    });
-    module.FS.writeFile(name, bytes);
-    // "--": a file name that starts with "-" is still the file.
-    const returned = module.callMain(['-d', symbols, '--', name]);
-    let output = null;
-    try {
-      output = module.FS.readFile('_pipsweep.txt');
-    } catch (e) {
-      output = null;  // the run stopped before it opened the file
+  // The worker's script: the core, then worker.js, as the page carries them.
+  let workerUrl = null;
+  function startWorker() {
+    if (workerUrl === null) {
+      const text = document.getElementById('core-worker').textContent;
+      workerUrl = URL.createObjectURL(new Blob([text], { type: 'text/javascript' }));
     }
-    return {
-      console: out.bytes(),
-      box,
-      exit: exitStatus === null ? returned : exitStatus,
-      output,
-      deals: new Deals(Int32Array.from(numbers), hands.bytes()),
-    };
+    return new Worker(workerUrl);
+  }
+
+  // The run under way: a new run ends it, since its result would be
+  // dropped anyway.
+  let current = null;
+
+  // A fresh worker, and so a fresh module, for every run: no state of an
+  // earlier run is left. symbols is what -d gets; name and bytes are the
+  // file. onDeals(deals) is called as deals arrive, with the same growing
+  // deals the result holds. Resolves to { console, lines (where each
+  // console line starts), box, exit, output, deals }, or to null for a run
+  // that a later one ended.
+  function runCore(name, bytes, symbols, onDeals = () => {}) {
+    if (current !== null) current.cancel();
+    const deals = new Deals();
+    return new Promise((resolve, reject) => {
+      const worker = startWorker();
+      // Copying a large file to the worker takes a while: a task of its
+      // own, apart from the hashing and keeping of the file that go with
+      // its opening.
+      const sending = setTimeout(() => worker.postMessage({ name, bytes, symbols }), 0);
+      const finish = () => {
+        clearTimeout(sending);
+        worker.terminate();
+        if (current === run) current = null;
+      };
+      const run = {
+        cancel() {
+          finish();
+          resolve(null);
+        },
+      };
+      current = run;
+      worker.onmessage = ({ data }) => {
+        if (data.type === 'deals') {
+          deals.append(data.numbers, data.hands);
+          onDeals(deals);
+          return;
+        }
+        finish();
+        if (data.type === 'end') {
+          const { console: text, lines, box, exit, output } = data;
+          resolve({ console: text, lines, box, exit, output, deals });
+        } else {
+          reject(new Error(data.message));
+        }
+      };
+      worker.onerror = (event) => {
+        event.preventDefault();
+        finish();
+        reject(new Error(event.message));
+      };
+    });
   }
 
   window.Pipsweep.runCore = runCore;

@@ -99,8 +99,11 @@ window.Pipsweep = window.Pipsweep || {};
     keepSetting,
     // { name, bytes } of the file last read, or null.
     lastFile: () => get(FILES, LAST_FILE),
-    // True once the file is kept.
-    keepFile: (file) => put(FILES, LAST_FILE, { name: file.name, bytes: file.bytes }),
+    // True once the file is kept. Copying a large file into the database
+    // takes a while: a task of its own, apart from the rest of its opening,
+    // so that the page keeps answering.
+    keepFile: (file) => new Promise((resolve) => { setTimeout(resolve, 0); })
+      .then(() => put(FILES, LAST_FILE, { name: file.name, bytes: file.bytes })),
     // { index, cursors } of a file's content, or null.
     place(key) {
       try {

@@ -34,7 +34,7 @@ export function runNative(file, symbols) {
     const name = basename(file);
     copyFileSync(file, join(dir, name));
     const run = spawnSync(nativeBinary, ['-d', symbols, '--', name],
-      { cwd: dir, env: { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' }, input: '' });
+      { cwd: dir, env: { ...process.env, DISPLAY: '', WAYLAND_DISPLAY: '' }, input: '', maxBuffer: 1 << 28 });
     const outputPath = join(dir, '_pipsweep.txt');
     return {
       stdout: run.stdout,
@@ -107,9 +107,9 @@ function installStandIns() {
   });
 }
 
-// A fresh page from file://, in a storage of its own, watching every
-// request and every error.
-export async function openPage(browser, viewport = SIZES.laptop) {
+// A fresh page, from file:// unless another address is given, in a storage
+// of its own, watching every request and every error.
+export async function openPage(browser, viewport = SIZES.laptop, url = pageUrl) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport(viewport);
@@ -119,7 +119,7 @@ export async function openPage(browser, viewport = SIZES.laptop) {
   page.on('request', (request) => requests.push(request.url()));
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
-  await page.goto(pageUrl, { waitUntil: 'load' });
+  await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => document.body.dataset.ready === 'true');
   return { page, context, requests, errors, close: () => context.close() };
 }

@@ -1,11 +1,12 @@
 // The page against the Linux build, file by file, in headless Chromium.
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { after, before, describe, test } from 'node:test';
 import {
-  COLUMN, boardsOf, dealFile, downloadBytes, examplePath, launch, nativeHands, openPage, runNative,
+  COLUMN, SIZES, boardsOf, dealFile, downloadBytes, examplePath, launch, nativeHands, openPage, pageDir, runNative,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -78,4 +79,61 @@ describe('the page gives the bytes of the command line', () => {
       await close();
     });
   }
+});
+
+test('index.html alone, copied into an empty folder, deals from disk and asks for no other file', async () => {
+  const alone = join(work, 'alone');
+  mkdirSync(alone);
+  copyFileSync(join(pageDir, 'index.html'), join(alone, 'index.html'));
+  const url = pathToFileURL(join(alone, 'index.html')).href;
+  const { page, requests, errors, close } = await openPage(chromium.browser, SIZES.laptop, url);
+  const file = examplePath('club-session.pbn');
+  await dealFile(page, file);
+  const native = runNative(file, 'TRDL');
+  assert.equal(await page.$eval('#console', (e) => e.textContent), native.stdout.toString('utf8'));
+  assert.deepEqual(await downloadBytes(page), native.output);
+  assert.equal(await page.$eval('#board-place', (e) => e.textContent), `(1 of ${boardsOf(native.output).length})`);
+  assert.equal(await page.$('link[rel="manifest"]'), null);
+  assert.deepEqual(requests.filter((request) => request !== url && !/^(data|blob):/.test(request)), []);
+  assert.deepEqual(errors, []);
+  await close();
+});
+
+test('a large file: board 1 and a live count while it is read, the console a window at a time', async () => {
+  const deals = 50000;
+  const file = join(work, 'large.pbn');
+  const hands = GOOD_DEAL.slice(9, -2);
+  writeFileSync(file, Array.from({ length: deals }, (_, i) => `[Board "${i + 1}"]\n[Deal "${'NESW'[i % 4]}${hands}"]\n`).join(''));
+  const native = runNative(file, 'TRDL');
+  const { page, errors, close } = await openPage(chromium.browser);
+  await page.evaluate(() => {
+    window.seen = { boardWhileReading: false, counts: new Set() };
+    new MutationObserver(() => {
+      const reading = document.querySelector('#status').dataset.exit === '';
+      if (reading && !document.querySelector('#deal-view').hidden) window.seen.boardWhileReading = true;
+      if (reading) window.seen.counts.add(document.querySelector('#boards-read').textContent);
+    }).observe(document.body, { subtree: true, childList: true, characterData: true, attributes: true });
+  });
+  await dealFile(page, file);
+  const seen = await page.evaluate(() => ({ board: window.seen.boardWhileReading, counts: [...window.seen.counts] }));
+  assert.ok(seen.board, 'board 1 shows before the file is read to the end');
+  assert.ok(seen.counts.some((count) => /^\d+ boards?\u2026$/.test(count) && parseInt(count, 10) < deals), seen.counts.join(', '));
+  assert.equal(await page.$eval('#status', (e) => e.textContent), `Read to the end: ${deals} boards.`);
+  assert.deepEqual(await downloadBytes(page), native.output);
+
+  // Opened, the console holds the lines in view, not the megabytes; at
+  // either end they are the command line's.
+  const stdout = native.stdout.toString('utf8');
+  await page.click('#setup');
+  await page.click('#console-box summary');
+  const shown = (to) => page.$eval('#console', (e, top) => new Promise((done) => {
+    e.scrollTop = top === 'end' ? e.scrollHeight : 0;
+    requestAnimationFrame(() => requestAnimationFrame(() => done(e.textContent)));
+  }), to);
+  const top = await shown('start');
+  assert.ok(top.length < 20000 && stdout.startsWith(top), `${top.length} characters at the top`);
+  const bottom = await shown('end');
+  assert.ok(bottom.length < 20000 && stdout.endsWith(bottom.slice(bottom.indexOf('\n') + 1)), `${bottom.length} characters at the end`);
+  assert.deepEqual(errors, []);
+  await close();
 });

@@ -1,0 +1,67 @@
+// Builds the page as one file, index.html, that works alone: copied
+// anywhere, sent by mail, opened from disk. Its styles, scripts, pictures,
+// the example and the core with its WebAssembly are all inside it.
+//   node web/one-file.mjs OUT_DIR CORE_JS EXAMPLE
+// CORE_JS is the core as Emscripten builds it (pipsweep.js); EXAMPLE the
+// deal file the page's "Open the example" deals.
+import { createHash } from 'node:crypto';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { basename, dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+// Node 18 (Debian 12's) has no import.meta.dirname.
+const here = dirname(fileURLToPath(import.meta.url));
+const res = resolve(here, '../res');
+const [outDir, coreJs, example] = process.argv.slice(2).map((path) => resolve(path));
+if (example === undefined) throw new Error('usage: node one-file.mjs OUT_DIR CORE_JS EXAMPLE');
+
+const fail = (message) => {
+  console.error(`one-file.mjs: ${message}`);
+  process.exit(1);
+};
+
+// The example, byte for byte, as hex: a page opened from disk cannot fetch
+// a file.
+const exampleScript = "'use strict';\n"
+  + `// ${basename(example)}, byte for byte.\n`
+  + `window.PIPSWEEP_EXAMPLE = { name: '${basename(example)}', hex: '${readFileSync(example).toString('hex')}' };\n`;
+
+const generated = { 'pipsweep.js': readFileSync(coreJs, 'utf8'), 'example.js': exampleScript };
+const text = (name) => generated[name] ?? readFileSync(join(here, name), 'utf8');
+const bytes = (name) => readFileSync(join(name.endsWith('.png') ? res : here, name));
+const dataUrl = (name) => `data:image/png;base64,${bytes(name).toString('base64')}`;
+
+// The text of a script or style element ends at its first "</script" or
+// "</style": none may hold one.
+function raw(content, tag) {
+  if (content.toLowerCase().includes(`</${tag}`)) fail(`a ${tag} holds "</${tag}"`);
+  return content;
+}
+
+const hash = (content) => `'sha256-${createHash('sha256').update(content, 'utf8').digest('base64')}'`;
+const scriptHashes = [];
+const styleHashes = [];
+
+let page = text('index.html');
+// Pictures first, so that no script's text changes after it is hashed.
+page = page.replace(/ (src|href)="([^"]+\.png)"/g, (attribute, name, file) => ` ${name}="${dataUrl(file)}"`);
+page = page.replace(/<link rel="stylesheet" href="([^"]+)">/g, (tag, name) => {
+  const style = raw(text(name), 'style');
+  styleHashes.push(hash(style));
+  return `<style>${style}</style>`;
+});
+page = page.replace(/<script src="([^"]+)"><\/script>/g, (tag, name) => {
+  const script = raw(text(name), 'script');
+  scriptHashes.push(hash(script));
+  return `<script>${script}</script>`;
+});
+// A script for the worker only: not run here, so not in the policy.
+page = page.replace(/<script type="text\/x-worker" id="([^"]+)" data-src="([^"]+)"><\/script>/g,
+  (tag, id, names) => `<script type="text/x-worker" id="${id}">${raw(names.split(' ').map(text).join('\n'), 'script')}</script>`);
+for (const mark of ['@SCRIPT_HASHES', '@STYLE_HASHES']) if (!page.includes(mark)) fail(`index.html lacks ${mark}`);
+page = page.replace('@SCRIPT_HASHES', scriptHashes.join(' ')).replace('@STYLE_HASHES', styleHashes.join(' '));
+const left = page.match(/ (src|href)="(?!data:)[^"#]+"/);
+if (left !== null) fail(`index.html still names another file: ${left[0]}`);
+
+mkdirSync(outDir, { recursive: true });
+writeFileSync(join(outDir, 'index.html'), page);
