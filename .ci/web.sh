@@ -2,7 +2,8 @@
 # CI for the page: installs Emscripten, Chromium and npm when missing, builds
 # the page and its zip, then runs the browser tests against the Linux build.
 #   .ci/web.sh [NATIVE_BUILD_DIR]   (default build; built when it lacks pipsweep)
-# Screenshots of the dealing view and the print land in build-web/screenshots.
+# Screenshots of the dealing view, the print and the served page reloaded
+# offline land in build-web/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 native=${1:-build}
@@ -25,6 +26,15 @@ fi
 emcmake cmake -S . -B build-web -DPIPSWEEP_WERROR=ON
 cmake --build build-web -j2
 (cd build-web && cpack -G ZIP)
+# The zip: the folder to put on a website, and the guide to doing so.
+python3 - build-web/pipsweep-*-web.zip <<'EOF'
+import sys, zipfile
+names = {name.split('/', 1)[1] for name in zipfile.ZipFile(sys.argv[1]).namelist()}
+wanted = {'WEBSITE.txt'} | {f'pipsweep/{name}' for name in
+                            ('index.html', 'manifest.webmanifest', 'sw.js', 'pipsweep-192.png', 'pipsweep-512.png')}
+if not wanted <= names:
+    sys.exit(f'{sys.argv[1]} lacks {sorted(wanted - names)}')
+EOF
 
 (cd web && npm ci --no-audit --no-fund)
 PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web PIPSWEEP_SHOTS=build-web/screenshots \

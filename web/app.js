@@ -648,6 +648,13 @@
     takeFile(event.dataTransfer.files[0]);
   });
   window.addEventListener('beforeprint', buildPrint);
+  // The installed app, chosen to open a deal file on the desktop
+  // (manifest.webmanifest's file_handlers).
+  if ('launchQueue' in window) {
+    window.launchQueue.setConsumer((launch) => {
+      if (launch.files.length > 0) launch.files[0].getFile().then(takeFile);
+    });
+  }
 
   // Back where the director was: the last file, its symbols and its place.
   view.symbols.value = store.setting('symbols', view.symbols.value);

@@ -1,11 +1,13 @@
 // Builds the page as one file, index.html, that works alone: copied
 // anywhere, sent by mail, opened from disk. Its styles, scripts, pictures,
-// the example and the core with its WebAssembly are all inside it.
+// the example and the core with its WebAssembly are all inside it. Beside
+// it go the files only a served page asks for: the manifest, its icons and
+// the service worker.
 //   node web/one-file.mjs OUT_DIR CORE_JS EXAMPLE
 // CORE_JS is the core as Emscripten builds it (pipsweep.js); EXAMPLE the
 // deal file the page's "Open the example" deals.
 import { createHash } from 'node:crypto';
-import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -65,3 +67,13 @@ if (left !== null) fail(`index.html still names another file: ${left[0]}`);
 
 mkdirSync(outDir, { recursive: true });
 writeFileSync(join(outDir, 'index.html'), page);
+const icons = ['pipsweep-192.png', 'pipsweep-512.png'];
+for (const icon of icons) copyFileSync(join(res, icon), join(outDir, icon));
+const manifest = text('manifest.webmanifest');
+JSON.parse(manifest);
+writeFileSync(join(outDir, 'manifest.webmanifest'), manifest);
+// The worker changes with every file it keeps, so that browsers fetch them
+// anew.
+const version = createHash('sha256').update(page).update(manifest);
+for (const icon of icons) version.update(bytes(icon));
+writeFileSync(join(outDir, 'sw.js'), text('sw.js').replace('@VERSION@', version.digest('hex').slice(0, 16)));

@@ -108,9 +108,10 @@ function installStandIns() {
 }
 
 // A fresh page, from file:// unless another address is given, in a storage
-// of its own, watching every request and every error.
-export async function openPage(browser, viewport = SIZES.laptop, url = pageUrl) {
-  const context = await browser.createBrowserContext();
+// of its own (unless a context is given: Chromium installs no app from an
+// incognito one), watching every request and every error.
+export async function openPage(browser, viewport = SIZES.laptop, url = pageUrl, shared = null) {
+  const context = shared ?? await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport(viewport);
   await page.evaluateOnNewDocument(installStandIns);
@@ -121,7 +122,7 @@ export async function openPage(browser, viewport = SIZES.laptop, url = pageUrl) 
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => document.body.dataset.ready === 'true');
-  return { page, context, requests, errors, close: () => context.close() };
+  return { page, context, requests, errors, close: () => (shared === null ? context.close() : page.close()) };
 }
 
 const runsSoFar = (page) => page.evaluate(() => Number(document.body.dataset.runs ?? 0));
