@@ -11,29 +11,31 @@ window.Pipsweep = window.Pipsweep || {};
 
   // The deals as the core wrote them, growing while the file is read: board
   // numbers, and 52 hand codes a deal (0 North, 1 East, 2 South, 3 West, 4
-  // none).
+  // none). numbers and hands are views of the deals read so far.
   class Deals {
     constructor() {
-      this.numbers = new Int32Array(256);
-      this.hands = new Uint8Array(256 * CARDS);
+      this.numberSpace = new Int32Array(256);
+      this.handSpace = new Uint8Array(256 * CARDS);
       this.count = 0;
     }
     get length() { return this.count; }
-    number(index) { return this.numbers[index]; }
-    handsOf(index) { return this.hands.subarray(index * CARDS, (index + 1) * CARDS); }
+    get numbers() { return this.numberSpace.subarray(0, this.count); }
+    get hands() { return this.handSpace.subarray(0, this.count * CARDS); }
+    number(index) { return this.numberSpace[index]; }
+    handsOf(index) { return this.handSpace.subarray(index * CARDS, (index + 1) * CARDS); }
     append(numbers, hands) {
       const count = this.count + numbers.length;
-      if (count > this.numbers.length) {
-        const capacity = Math.max(count, this.numbers.length * 2);
-        const grownNumbers = new Int32Array(capacity);
-        grownNumbers.set(this.numbers.subarray(0, this.count));
-        const grownHands = new Uint8Array(capacity * CARDS);
-        grownHands.set(this.hands.subarray(0, this.count * CARDS));
-        this.numbers = grownNumbers;
-        this.hands = grownHands;
+      if (count > this.numberSpace.length) {
+        const capacity = Math.max(count, this.numberSpace.length * 2);
+        const numberSpace = new Int32Array(capacity);
+        numberSpace.set(this.numbers);
+        const handSpace = new Uint8Array(capacity * CARDS);
+        handSpace.set(this.hands);
+        this.numberSpace = numberSpace;
+        this.handSpace = handSpace;
       }
-      this.numbers.set(numbers, this.count);
-      this.hands.set(hands, this.count * CARDS);
+      this.numberSpace.set(numbers, this.count);
+      this.handSpace.set(hands, this.count * CARDS);
       this.count = count;
     }
   }
