@@ -4,7 +4,9 @@
 // 1. Dealing a generated PBN file of COUNT deals, best of RUNS: the page's
 //    time runs from handing it the file until the run is shown (console
 //    text, status, download and the first board).
-// 2. A key press to the card panel's change, at laptop size: the median and
+// 2. Preparing the print of boards 1 to 32 of that file, as hand records
+//    and as curtain cards.
+// 3. A key press to the card panel's change, at laptop size: the median and
 //    the slowest of 52 steps through a board, from the key event's time
 //    stamp to the panel's new card.
 import { spawnSync } from 'node:child_process';
@@ -34,12 +36,24 @@ for (let i = 0; i < runs; ++i) {
 const chromium = await launch();
 let pageBest = Infinity;
 let boards = '';
+const printTimes = { grids: [], hands: [], curtain: [] };
 for (let i = 0; i < runs; ++i) {
   const { page, close } = await openPage(chromium.browser);
   const start = performance.now();
   await dealFile(page, file);
   pageBest = Math.min(pageBest, performance.now() - start);
   boards = await page.$eval('#board-place', (e) => e.textContent);
+  for (const kind of Object.keys(printTimes)) {
+    printTimes[kind].push(await page.evaluate((printKind) => {
+      for (const [id, value] of [['from', '1'], ['to', '32'], ['print-kind', printKind]]) {
+        document.getElementById(id).value = value;
+        document.getElementById(id).dispatchEvent(new Event('change'));
+      }
+      const begin = performance.now();
+      window.dispatchEvent(new Event('beforeprint'));
+      return performance.now() - begin;
+    }, kind));
+  }
   await close();
 }
 
@@ -62,4 +76,7 @@ delays.sort((a, b) => a - b);
 console.log(`PBN, ${count} deals, ${bytes} bytes; best of ${runs}`);
 console.log(`native pipsweep: ${(nativeBest / 1000).toFixed(3)} s`);
 console.log(`page in Chromium: ${(pageBest / 1000).toFixed(3)} s  (first board shown: ${boards})`);
+for (const [kind, times] of Object.entries(printTimes)) {
+  console.log(`print of boards 1 to 32 (${kind}): best ${Math.min(...times).toFixed(1)} ms`);
+}
 console.log(`key to card panel, ${delays.length} steps at laptop size: median ${delays[delays.length >> 1].toFixed(2)} ms, slowest ${delays[delays.length - 1].toFixed(2)} ms`);
