@@ -7,7 +7,9 @@
 //    thread in between (the longest task the browser reports, or the
 //    longest gap between two animation frames, whichever is longer); then
 //    from a click on the console's summary to the frame that shows it.
-// 2. A key press to the card panel's change, at laptop size: the median and
+// 2. Preparing the print of boards 1 to 32 of that file, as hand records
+//    and as curtain cards.
+// 3. A key press to the card panel's change, at laptop size: the median and
 //    the slowest of 52 steps through a board, from the key event's time
 //    stamp to the panel's new card.
 import { spawnSync } from 'node:child_process';
@@ -64,6 +66,7 @@ const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1]
 const chromium = await launch();
 const timings = [];
 let boards = '';
+const printTimes = { grids: [], hands: [], curtain: [] };
 for (let i = 0; i < runs; ++i) {
   const { page, close } = await openPage(chromium.browser);
   await page.evaluate(watchRun);
@@ -85,6 +88,17 @@ for (let i = 0; i < runs; ++i) {
     document.querySelector('#console-box summary').click();
     requestAnimationFrame(() => setTimeout(() => done(performance.now() - start), 0));
   }));
+  for (const kind of Object.keys(printTimes)) {
+    printTimes[kind].push(await page.evaluate((printKind) => {
+      for (const [id, value] of [['from', '1'], ['to', '32'], ['print-kind', printKind]]) {
+        document.getElementById(id).value = value;
+        document.getElementById(id).dispatchEvent(new Event('change'));
+      }
+      const begin = performance.now();
+      window.dispatchEvent(new Event('beforeprint'));
+      return performance.now() - begin;
+    }, kind));
+  }
   await close();
 }
 
@@ -111,4 +125,7 @@ console.log(`page in Chromium, median of ${runs}: board 1 at ${ms('board')}, run
 console.log(`  longest main-thread pause: ${ms('task')} (longest task), ${ms('frame')} (longest frame gap)`);
 console.log(`  console opened in ${ms('console')}`);
 console.log(`  each run: ${timings.map((t) => `${t.board.toFixed(0)}/${t.end.toFixed(0)}/${Math.max(t.task, t.frame).toFixed(0)}`).join(', ')} ms (board 1/end/pause)`);
+for (const [kind, times] of Object.entries(printTimes)) {
+  console.log(`print of boards 1 to 32 (${kind}): best ${Math.min(...times).toFixed(1)} ms`);
+}
 console.log(`key to card panel, ${delays.length} steps at laptop size: median ${delays[delays.length >> 1].toFixed(2)} ms, slowest ${delays[delays.length - 1].toFixed(2)} ms`);

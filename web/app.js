@@ -4,21 +4,9 @@
 'use strict';
 
 (() => {
-  const { runCore, consoleView, store, cues } = window.Pipsweep;
+  const { runCore, consoleView, store, cues, board, print } = window.Pipsweep;
+  const { SUITS, CARD_RANKS, HANDS, SEATS, NO_HAND, cardName } = board;
 
-  const SUITS = [
-    { symbol: '\u2660', name: 'spades', red: false },
-    { symbol: '\u2665', name: 'hearts', red: true },
-    { symbol: '\u2666', name: 'diamonds', red: true },
-    { symbol: '\u2663', name: 'clubs', red: false },
-  ];
-  const RANKS = ['A', 'K', 'Q', 'J', 'T', '9', '8', '7', '6', '5', '4', '3', '2'];
-  // The card in large type names the ten "10": "T" is also North's symbol.
-  const CARD_RANKS = RANKS.map((rank) => (rank === 'T' ? '10' : rank));
-  const RANK_NAMES = ['ace', 'king', 'queen', 'jack', 'ten', 'nine', 'eight', 'seven', 'six',
-    'five', 'four', 'three', 'two'];
-  const HANDS = ['North', 'East', 'South', 'West'];
-  const NO_HAND = 4;
   const CARDS = 52;
   // A board's place: no card yet, a card 0 to 51, or every card dealt.
   const NOT_STARTED = -1;
@@ -27,9 +15,7 @@
   const NOTE_MS = 5000;
   const SWIPE_PX = 50;
   const TAP_PX = 12;
-
-  // Cells that end a group of three get a gap after them, as the line does.
-  const groupEnd = (rank) => rank % 3 === 2 && rank < 12;
+  const MAX_COPIES = 9;
 
   const $ = (id) => document.getElementById(id);
   const view = {
@@ -43,7 +29,11 @@
     dealView: $('deal-view'), boardNumber: $('board-number'), boardPlace: $('board-place'),
     prev: $('prev'), next: $('next'), lastRead: $('last-read'),
     panel: $('card-panel'), panelCard: $('panel-card'), panelSymbol: $('panel-symbol'),
-    panelWords: $('panel-words'), grid: $('grid'), counts: $('counts'), boardLine: $('board-line'),
+    panelWords: $('panel-words'), grid: $('grid'), hands: $('hands'), counts: $('counts'),
+    boardLine: $('board-line'), dealer: $('dealer'), vulnerability: $('vulnerability'), copy: $('copy'),
+    from: $('from'), to: $('to'), copies: $('copies'), copyOrder: $('copy-order'), rangeNote: $('range-note'),
+    packOrder: $('pack-order'), showHands: $('show-hands'), blind: $('blind'),
+    printKind: $('print-kind'), event: $('event'), date: $('date'), printButton: $('print-button'),
     print: $('print-boards'),
   };
 
@@ -54,10 +44,13 @@
     symbols: [],        // the four symbols as the core wrote them, one byte each
     deals: null,        // the deals of the latest run
     failed: false,      // the latest run stopped at bad data
-    index: 0,           // the board shown
-    cursors: new Map(), // deal index -> place on that board
+    // The session: the boards From to To, each in Copies copies, in the
+    // order of the copies; kept with the place.
+    session: { from: '', to: '', copies: 1, order: 'board' },
+    sequence: null,     // { deals, copies, length, first, last }: what is dealt, in order
+    position: 0,        // the entry of the sequence shown
+    cursors: new Map(), // "deal:copy" -> place on that board
     downloadUrl: null,
-    printed: false,     // the print section holds the current boards
   };
 
   // ---- Symbols ---------------------------------------------------------
@@ -140,9 +133,10 @@
   // own come.
   let dealsFile = null;
 
-  // The core reads the file in a worker: board 1 (or the board kept) shows
-  // as soon as it is read, while the rest is read, with the count so far.
-  async function run() {
+  // The core reads the file in a worker: the first board of the session,
+  // or the board at the place kept (at, "deal:copy"), shows as soon as it
+  // is read, while the rest is read, with the count so far.
+  async function run(at = null) {
     if (state.file === null) return;
     const id = ++state.run;
     const file = state.file;
@@ -152,36 +146,42 @@
     view.symbolsNote.textContent = symbolsWarning(symbolsText);
     if (dealsFile !== file) {
       state.deals = null;
+      state.sequence = null;
       view.dealView.hidden = true;
     }
+    // A new run of the file shown (other symbols) stays on the board shown,
+    // and shows the last run's deals until it has read that board.
+    const wanted = at ?? (hasDeals() ? entryKey(state.position) : null);
+    const wantedRead = (deals) => deals.length > (wanted === null ? 0 : Number(wanted.split(':')[0]));
     showReading(file, 0);
     let boardShown = false;
     let result;
     try {
       result = await runCore(file.name, file.bytes, symbolsText, (deals) => {
         if (id !== state.run) return;
-        if (state.deals !== deals) takeDeals(file, symbolsText, deals);
+        showReading(file, deals.length);
         if (boardShown) {
-          view.boardPlace.textContent = `(${state.index + 1} of ${deals.length})`;
-          view.next.disabled = state.index === lastIndex();
-        } else if (deals.length > state.index) {
+          makeSequence();
+          view.boardPlace.textContent = `(${state.position + 1} of ${state.sequence.length})`;
+          view.next.disabled = state.position === lastPosition();
+        } else if (wantedRead(deals)) {
+          takeDeals(file, symbolsText, deals);
+          makeSequence(wanted);
           boardShown = true;
           showDeals();
         }
-        showReading(file, deals.length);
       });
     } catch (error) {
       if (id === state.run) showBreak(error);
       throw error;
     }
     if (id !== state.run) return;
-    if (state.deals !== result.deals) takeDeals(file, symbolsText, result.deals);
+    takeDeals(file, symbolsText, result.deals);
     state.failed = result.exit !== 0;
     consoleView.show(view.console, result.console, result.lines);
     showEnd(result);
-    const count = state.deals.length;
-    state.index = Math.min(state.index, Math.max(0, count - 1));
-    if (count === 0) {
+    makeSequence(boardShown ? undefined : wanted);
+    if (state.deals.length === 0) {
       view.dealView.hidden = true;
       fold(false);
     } else if (boardShown) {
@@ -196,9 +196,9 @@
   function takeDeals(file, symbolsText, deals) {
     dealsFile = file;
     state.symbols = effectiveSymbols(symbolsText);
+    if (state.deals === deals) return;
     state.deals = deals;
     state.failed = false;
-    state.printed = false;
     view.print.textContent = '';
   }
 
@@ -294,66 +294,111 @@
     view.setupPanel.hidden = folded;
   }
 
+  // ---- The session: which boards, how many copies, in what order ---------
+
+  const entryKey = (position) => `${state.sequence.deals[position]}:${state.sequence.copies[position]}`;
+  const dealAt = (position) => state.sequence.deals[position];
+  const lastPosition = () => state.sequence.length - 1;
+  const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
+
+  // The deals From to To: from the first deal numbered From, to the first
+  // deal numbered To after it. A number not found is said, and the range
+  // runs from the first or to the last deal instead.
+  function range() {
+    const { from, to } = state.session;
+    const numbers = state.deals.numbers;
+    const problems = [];
+    let first = 0;
+    let last = numbers.length - 1;
+    if (from !== '') {
+      first = numbers.indexOf(Number(from));
+      if (first < 0) {
+        problems.push(`No board ${from} in this file: dealing from the first board.`);
+        first = 0;
+      }
+    }
+    if (to !== '') {
+      last = numbers.indexOf(Number(to), first);
+      if (last < 0) {
+        problems.push(`No board ${to} after board ${numbers[first]}: dealing to the last board.`);
+        last = numbers.length - 1;
+      }
+    }
+    return { first, last, problems };
+  }
+
+  // Rebuilds what is dealt after a new run or new session settings, and
+  // stays on the board shown if it is still dealt.
+  function makeSequence(at = state.sequence === null || state.sequence.length === 0 ? null : entryKey(state.position)) {
+    const { first, last, problems } = state.deals.length === 0 ? { first: 0, last: -1, problems: [] } : range();
+    const copies = state.session.copies;
+    const boards = Math.max(0, last - first + 1);
+    const length = boards * copies;
+    const deals = new Int32Array(length);
+    const copyOf = new Uint8Array(length);
+    for (let i = 0; i < length; ++i) {
+      // Each board's copies in a row, or the whole range once per copy.
+      const [board, copy] = state.session.order === 'set' ? [i % boards, Math.floor(i / boards)]
+        : [Math.floor(i / copies), i % copies];
+      deals[i] = first + board;
+      copyOf[i] = copy + 1;
+    }
+    state.sequence = { deals, copies: copyOf, length, first, last };
+    view.rangeNote.textContent = problems.join(' ');
+    state.position = 0;
+    if (at !== null) {
+      for (let i = 0; i < length; ++i) {
+        if (`${deals[i]}:${copyOf[i]}` === at) state.position = i;
+      }
+    }
+    view.from.value = state.session.from;
+    view.to.value = state.session.to;
+    view.copies.value = String(copies);
+    view.copyOrder.value = state.session.order;
+  }
+
+  function changeSession() {
+    const copies = Math.round(Number(view.copies.value));
+    state.session = {
+      from: view.from.value.trim(),
+      to: view.to.value.trim(),
+      copies: Number.isFinite(copies) ? Math.max(1, Math.min(MAX_COPIES, copies)) : 1,
+      order: view.copyOrder.value === 'set' ? 'set' : 'board',
+    };
+    if (state.deals === null) return;
+    makeSequence();
+    if (hasDeals()) showBoard();
+    keepPlace();
+  }
+
   // ---- The board -----------------------------------------------------------
 
-  function cardName(card) {
-    return `${RANK_NAMES[card % 13]} of ${SUITS[Math.floor(card / 13)].name}`;
-  }
-
-  // One renderer for a board's grid, on the screen and in the print: rank
-  // labels over four suit rows of 13 cells, each cell its hand's symbol,
-  // the hand in data-hand.
-  function drawGrid(table, hands) {
-    if (table.tBodies[0].rows.length === 0) {
-      const head = table.tHead.rows[0];
-      RANKS.forEach((rank, r) => {
-        const th = document.createElement('th');
-        th.scope = 'col';
-        th.textContent = rank;
-        th.setAttribute('aria-label', RANK_NAMES[r]);
-        if (groupEnd(r)) th.classList.add('gap');
-        head.appendChild(th);
-      });
-      SUITS.forEach((suit, s) => {
-        const row = table.tBodies[0].insertRow();
-        const th = document.createElement('th');
-        th.scope = 'row';
-        th.textContent = suit.symbol;
-        th.setAttribute('aria-label', suit.name);
-        th.className = suit.red ? 'suit red' : 'suit';
-        row.appendChild(th);
-        for (let r = 0; r < 13; ++r) {
-          const td = row.insertCell();
-          td.dataset.card = String(s * 13 + r);
-          td.className = groupEnd(r) ? 'card gap' : 'card';
-        }
-      });
-    }
-    for (const td of table.querySelectorAll('td[data-card]')) {
-      const card = Number(td.dataset.card);
-      const hand = hands[card];
-      td.dataset.hand = String(hand);
-      td.textContent = shown(symbolOf(hand));
-      td.setAttribute('aria-label', `${cardName(card)}: ${handName(hand)}`);
-    }
-  }
-
-  const cursorOf = (index) => state.cursors.get(index) ?? NOT_STARTED;
-  const lastIndex = () => state.deals.length - 1;
-  const boardLabel = (index) => {
-    const number = state.deals.number(index);
-    return number === 0 ? `deal ${index + 1}` : `Board ${number}`;
+  const cursorAt = (position) => state.cursors.get(entryKey(position)) ?? NOT_STARTED;
+  const boardLabel = (deal) => {
+    const number = state.deals.number(deal);
+    return number === 0 ? `deal ${deal + 1}` : `Board ${number}`;
   };
 
   function showBoard() {
-    const hands = state.deals.handsOf(state.index);
-    view.boardNumber.textContent = String(state.deals.number(state.index));
-    view.boardPlace.textContent = `(${state.index + 1} of ${state.deals.length})`;
-    view.prev.disabled = state.index === 0;
-    view.next.disabled = state.index === lastIndex();
-    view.lastRead.hidden = !(state.failed && state.index === lastIndex());
+    const deal = dealAt(state.position);
+    const hands = state.deals.handsOf(deal);
+    const number = state.deals.number(deal);
+    view.boardNumber.textContent = String(number);
+    view.boardPlace.textContent = `(${state.position + 1} of ${state.sequence.length})`;
+    view.dealer.dataset.seat = board.dealerOf(number);
+    view.dealer.textContent = number === 0 ? '' : `Dealer ${board.dealerOf(number)}`;
+    view.vulnerability.dataset.vul = board.vulnerabilityOf(number);
+    view.vulnerability.textContent = number === 0 ? '' : `Vul ${board.vulnerabilityOf(number)}`;
+    const copies = state.session.copies;
+    view.copy.dataset.copy = String(state.sequence.copies[state.position]);
+    view.copy.dataset.copies = String(copies);
+    view.copy.textContent = copies === 1 ? '' : `copy ${state.sequence.copies[state.position]} of ${copies}`;
+    view.prev.disabled = state.position === 0;
+    view.next.disabled = state.position === lastPosition();
+    view.lastRead.hidden = !(state.failed && deal === state.deals.length - 1);
     view.dealView.classList.toggle('faulty', !view.lastRead.hidden);
-    drawGrid(view.grid, hands);
+    board.drawGrid(view.grid, hands, (hand) => shown(symbolOf(hand)));
+    board.drawHands(view.hands, hands, number);
 
     const counts = [0, 0, 0, 0, 0];
     for (const hand of hands) ++counts[hand];
@@ -365,19 +410,19 @@
       span.textContent = `${shown(symbolOf(hand))} ${handName(hand)} ${count}${count === 13 ? '' : ' !'}`;
       return span;
     }));
-    const number = state.deals.number(state.index);
     view.boardLine.textContent = (number === 0 ? '' : `Board ${number}\n`) + lineOf(hands);
     showCursor();
   }
 
   function showCursor() {
-    const cursor = cursorOf(state.index);
-    const hands = state.deals.handsOf(state.index);
-    for (const cell of view.grid.querySelectorAll('td.at')) cell.classList.remove('at');
+    const cursor = cursorAt(state.position);
+    const deal = dealAt(state.position);
+    const hands = state.deals.handsOf(deal);
+    for (const cell of view.dealView.querySelectorAll('.at')) cell.classList.remove('at');
     if (cursor >= 0 && cursor < CARDS) {
       const card = cursor;
       const hand = hands[card];
-      view.grid.querySelector(`td[data-card="${card}"]`).classList.add('at');
+      for (const cell of view.dealView.querySelectorAll(`[data-card="${card}"]`)) cell.classList.add('at');
       const suit = SUITS[Math.floor(card / 13)];
       view.panel.dataset.card = String(card);
       view.panel.dataset.hand = String(hand);
@@ -393,7 +438,8 @@
     view.panel.dataset.hand = '';
     view.panelCard.classList.remove('red');
     view.panelSymbol.textContent = '';
-    const label = boardLabel(state.index);
+    const copies = state.session.copies;
+    const label = boardLabel(deal) + (copies === 1 ? '' : `, copy ${state.sequence.copies[state.position]}`);
     if (cursor === NOT_STARTED) {
       view.panel.className = 'card-panel waiting';
       view.panelCard.textContent = label;
@@ -401,8 +447,9 @@
     } else {
       view.panel.className = 'card-panel done';
       view.panelCard.textContent = `${label} done`;
-      view.panelWords.textContent = state.index === lastIndex()
-        ? `All ${state.deals.length} ${state.deals.length === 1 ? 'board' : 'boards'} dealt.`
+      const boards = state.sequence.length;
+      view.panelWords.textContent = state.position === lastPosition()
+        ? `All ${boards} ${boards === 1 ? 'board' : 'boards'} dealt.`
         : 'Into the board; sort the next pack.';
     }
     view.panel.setAttribute('aria-label', `${view.panelCard.textContent}. ${view.panelWords.textContent}`);
@@ -410,66 +457,77 @@
 
   // ---- Steps ---------------------------------------------------------------
 
+  // The pack sorted takes the ace of spades first; turned over, the two of
+  // clubs. The grid and the line stay as they are.
+  const reversed = () => view.packOrder.value === 'reversed';
+  const firstCard = () => (reversed() ? CARDS - 1 : 0);
+  const lastCard = () => (reversed() ? 0 : CARDS - 1);
+
   function cue() {
     // Taken again at a step if the browser wanted a key press or tap for it.
     cues.keepAwake();
-    const cursor = cursorOf(state.index);
+    const cursor = cursorAt(state.position);
     const switches = { speech: view.speak.checked, tones: view.tones.checked };
-    if (cursor >= 0 && cursor < CARDS) cues.step(state.deals.handsOf(state.index)[cursor], switches);
+    if (cursor >= 0 && cursor < CARDS) cues.step(state.deals.handsOf(dealAt(state.position))[cursor], switches);
     else if (cursor === DONE) cues.step(null, switches, 'done');
   }
 
-  function setPlace(index, cursor) {
-    const boardChanged = index !== state.index;
-    state.index = index;
-    if (cursor === NOT_STARTED) state.cursors.delete(index);
-    else state.cursors.set(index, cursor);
+  function setPlace(position, cursor) {
+    const boardChanged = position !== state.position;
+    state.position = position;
+    if (cursor === NOT_STARTED) state.cursors.delete(entryKey(position));
+    else state.cursors.set(entryKey(position), cursor);
     if (boardChanged) showBoard();
     else showCursor();
     keepPlace();
   }
 
-  // One card on (+1) or back (-1). After the two of clubs the board is done;
+  // One card on (+1) or back (-1). After the last card the board is done;
   // the step after that is the next board's first card.
   function step(direction) {
     if (!hasDeals()) return;
-    const cursor = cursorOf(state.index);
+    const cursor = cursorAt(state.position);
+    const along = reversed() ? -1 : 1;
     if (direction > 0) {
       if (cursor === DONE) {
-        if (state.index === lastIndex()) return;
-        setPlace(state.index + 1, 0);
+        if (state.position === lastPosition()) return;
+        setPlace(state.position + 1, firstCard());
+      } else if (cursor === NOT_STARTED) {
+        setPlace(state.position, firstCard());
       } else {
-        setPlace(state.index, cursor + 1);
+        setPlace(state.position, cursor === lastCard() ? DONE : cursor + along);
       }
     } else if (cursor === NOT_STARTED) {
-      if (state.index === 0) return;
-      setPlace(state.index - 1, DONE);
+      if (state.position === 0) return;
+      setPlace(state.position - 1, DONE);
+    } else if (cursor === DONE) {
+      setPlace(state.position, lastCard());
     } else {
-      setPlace(state.index, cursor - 1);
+      setPlace(state.position, cursor === firstCard() ? NOT_STARTED : cursor - along);
     }
     cue();
   }
 
   // Another board, at the place it was left.
-  function goTo(index) {
+  function goTo(position) {
     if (!hasDeals()) return;
-    const next = Math.max(0, Math.min(lastIndex(), index));
-    if (next === state.index) return;
-    setPlace(next, cursorOf(next));
+    const next = Math.max(0, Math.min(lastPosition(), position));
+    if (next === state.position) return;
+    setPlace(next, cursorAt(next));
   }
 
   function select(card) {
-    setPlace(state.index, card);
+    setPlace(state.position, card);
     cue();
   }
-
-  const hasDeals = () => state.deals !== null && state.deals.length > 0;
 
   // ---- Keeping the place -------------------------------------------------
 
   function keepPlace() {
-    if (state.file === null) return;
-    store.keepPlace(state.file.key, { index: state.index, cursors: Object.fromEntries(state.cursors) });
+    if (state.file === null || !hasDeals()) return;
+    store.keepPlace(state.file.key, {
+      session: state.session, at: entryKey(state.position), cursors: Object.fromEntries(state.cursors),
+    });
   }
 
   let noteTimer = 0;
@@ -485,13 +543,17 @@
     const key = store.contentKey(bytes);
     const place = store.place(key);
     state.file = { name, bytes, key };
-    state.index = place === null ? 0 : place.index;
-    state.cursors = new Map(place === null ? [] : Object.entries(place.cursors).map(([i, c]) => [Number(i), c]));
-    await run();
-    if (hasDeals()) {
-      view.dealView.focus({ preventScroll: true });
-      if (place !== null) note(`Resumed at ${boardLabel(state.index).toLowerCase()}`);
+    state.session = place?.session ?? { from: '', to: '', copies: 1, order: 'board' };
+    state.cursors = new Map(Object.entries(place?.cursors ?? {}));
+    state.sequence = null;
+    await run(place?.at ?? null);
+    if (!hasDeals()) return;
+    if (place !== null) {
+      const copies = state.session.copies;
+      note(`Resumed at ${boardLabel(dealAt(state.position)).toLowerCase()}`
+        + (copies === 1 ? '' : `, copy ${state.sequence.copies[state.position]} of ${copies}`));
     }
+    view.dealView.focus({ preventScroll: true });
   }
 
   // A file chosen anew: kept for the next visit, then read.
@@ -518,29 +580,17 @@
 
   // ---- Print -----------------------------------------------------------------
 
-  // Every board, built when a print starts (it may be many).
+  // Each board of the range once, built when a print starts.
   function buildPrint() {
-    if (state.printed || !hasDeals()) return;
-    state.printed = true;
-    const template = view.grid.cloneNode(true);
-    template.removeAttribute('id');
-    template.removeAttribute('aria-label');
-    for (const cell of template.querySelectorAll('.at')) cell.classList.remove('at');
-    const boards = document.createDocumentFragment();
-    for (let index = 0; index < state.deals.length; ++index) {
-      const hands = state.deals.handsOf(index);
-      const board = document.createElement('div');
-      board.className = 'print-board';
-      const title = document.createElement('h3');
-      title.textContent = boardLabel(index);
-      const table = template.cloneNode(true);
-      drawGrid(table, hands);
-      const line = document.createElement('pre');
-      line.textContent = lineOf(hands);
-      board.append(title, table, line);
-      boards.appendChild(board);
+    if (!hasDeals()) return;
+    const boards = [];
+    for (let deal = state.sequence.first; deal <= state.sequence.last; ++deal) {
+      const hands = state.deals.handsOf(deal);
+      boards.push({ number: state.deals.number(deal), hands, label: boardLabel(deal), line: lineOf(hands) });
     }
-    view.print.replaceChildren(boards);
+    print.build(view.print, view.printKind.value, boards, {
+      event: view.event.value, date: view.date.value, symbolOf: (hand) => shown(symbolOf(hand)),
+    });
   }
 
   // ---- Input -------------------------------------------------------------------
@@ -554,9 +604,10 @@
     ' ': () => step(1), Enter: () => step(1), ArrowRight: () => step(1), ArrowDown: () => step(1),
     PageDown: () => step(1),
     Backspace: () => step(-1), ArrowLeft: () => step(-1), ArrowUp: () => step(-1), PageUp: () => step(-1),
-    n: () => goTo(state.index + 1), N: () => goTo(state.index + 1),
-    p: () => goTo(state.index - 1), P: () => goTo(state.index - 1),
-    Home: () => goTo(0), End: () => goTo(lastIndex()),
+    n: () => goTo(state.position + 1), N: () => goTo(state.position + 1),
+    p: () => goTo(state.position - 1), P: () => goTo(state.position - 1),
+    Home: () => goTo(0), End: () => goTo(lastPosition()),
+    h: () => toggleHands(), H: () => toggleHands(),
   };
 
   // A control clicked or tapped leaves the keys to the cards; one reached
@@ -594,19 +645,19 @@
     const dy = event.clientY - pointerStart.y;
     pointerStart = null;
     if (Math.abs(dx) > SWIPE_PX && Math.abs(dx) > 1.5 * Math.abs(dy)) {
-      goTo(state.index + (dx < 0 ? 1 : -1));
+      goTo(state.position + (dx < 0 ? 1 : -1));
       return;
     }
     if (Math.abs(dx) > TAP_PX || Math.abs(dy) > TAP_PX) return;
     const target = event.target instanceof Element ? event.target : null;
     if (target === null || target.closest(CONTROLS)) return;
-    const cell = target.closest('#grid td[data-card]');
+    const cell = target.closest('#grid td[data-card], #hands .rank');
     if (cell !== null) select(Number(cell.dataset.card));
-    else if (!target.closest('#grid')) step(1);
+    else if (!target.closest('#grid, #hands')) step(1);
   });
 
-  view.prev.addEventListener('click', () => goTo(state.index - 1));
-  view.next.addEventListener('click', () => goTo(state.index + 1));
+  view.prev.addEventListener('click', () => goTo(state.position - 1));
+  view.next.addEventListener('click', () => goTo(state.position + 1));
   view.setup.addEventListener('click', () => fold(!view.setupPanel.hidden));
   view.file.addEventListener('change', () => takeFile(view.file.files[0]));
   view.example.addEventListener('click', openExample);
@@ -632,10 +683,42 @@
     }
   });
 
-  for (const [box, name] of [[view.speak, 'speak'], [view.tones, 'tones']]) {
-    box.checked = store.setting(name, '0') === '1';
-    box.addEventListener('change', () => store.keepSetting(name, box.checked ? '1' : '0'));
+  // The session: a change applies when the field is left (or on Enter).
+  for (const input of [view.from, view.to, view.copies, view.copyOrder]) {
+    input.addEventListener('change', changeSession);
   }
+
+  // What the director sees: the hands beside the grid's place, or in a
+  // blind deal nothing but the card and its direction.
+  function showLayers() {
+    document.body.classList.toggle('show-hands', view.showHands.checked);
+    document.body.classList.toggle('blind', view.blind.checked);
+  }
+  function toggleHands() {
+    view.showHands.checked = !view.showHands.checked;
+    store.keepSetting('show-hands', view.showHands.checked ? '1' : '0');
+    showLayers();
+  }
+
+  // Switches and choices remembered on the device.
+  for (const [box, name] of [[view.speak, 'speak'], [view.tones, 'tones'], [view.showHands, 'show-hands'],
+    [view.blind, 'blind']]) {
+    box.checked = store.setting(name, '0') === '1';
+    box.addEventListener('change', () => {
+      store.keepSetting(name, box.checked ? '1' : '0');
+      showLayers();
+    });
+  }
+  for (const [select, name] of [[view.packOrder, 'pack-order'], [view.printKind, 'print-kind']]) {
+    select.value = store.setting(name, select.value);
+    select.addEventListener('change', () => store.keepSetting(name, select.value));
+  }
+  for (const [input, name] of [[view.event, 'event'], [view.date, 'date']]) {
+    input.value = store.setting(name, '');
+    input.addEventListener('change', () => store.keepSetting(name, input.value));
+  }
+  showLayers();
+  view.printButton.addEventListener('click', () => window.print());
 
   document.addEventListener('dragover', (event) => {
     event.preventDefault();
