@@ -1,7 +1,7 @@
 // Headless Chromium with the page, and the Linux build's run of the same
 // file to hold it against. bench/web.mjs launches the browser from here too.
 import { spawnSync } from 'node:child_process';
-import { copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { basename, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -165,3 +165,10 @@ export function place(page) {
 export const axeSource = () => readFileSync(join(root, 'web/node_modules/axe-core/axe.min.js'), 'utf8');
 
 export function examplePath(name) { return join(root, 'examples', name); }
+
+// Screenshots for people to look at, kept beside the build.
+export function shotPath(name) {
+  const dir = resolve(process.env.PIPSWEEP_SHOTS ?? join(root, 'build-web/screenshots'));
+  mkdirSync(dir, { recursive: true });
+  return join(dir, name);
+}

@@ -2,14 +2,15 @@
 // kept for use without a network, and a new version shown at the next
 // visit. Served here from 127.0.0.1 only.
 import assert from 'node:assert/strict';
-import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 import { after, before, test } from 'node:test';
-import { dealFile, examplePath, launch, openPage, pageDir, place, runNative, waitForRun } from './browser.mjs';
+import {
+  dealFile, examplePath, launch, openPage, pageDir, place, runNative, shotPath, waitForRun,
+} from './browser.mjs';
 
-const shots = process.env.PIPSWEEP_SHOTS;
 const site = mkdtempSync(join(tmpdir(), 'pipsweep-site-'));
 const folder = join(site, 'pipsweep');
 cpSync(pageDir, folder, { recursive: true });
@@ -91,10 +92,7 @@ test('served: installable, ready for offline use, a new version at the next visi
   await page.reload({ waitUntil: 'load' });
   assert.equal(await page.title(), 'Pipsweep next');
   await page.waitForFunction(() => document.body.dataset.ready === 'true' && !document.querySelector('#offline').hidden);
-  if (shots) {
-    mkdirSync(shots, { recursive: true });
-    await page.screenshot({ path: join(shots, 'offline-reload.png') });
-  }
+  await page.screenshot({ path: shotPath('offline-reload.png') });
   await dealFile(page, SESSION, 'NESW');
   assert.equal(await page.$eval('#console', (e) => e.textContent), runNative(SESSION, 'NESW').stdout.toString());
   assert.equal((await place(page)).board, '1');

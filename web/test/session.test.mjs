@@ -5,7 +5,9 @@ import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { SIZES, dealFile, examplePath, launch, nativeHands, openPage, place, waitForRun } from './browser.mjs';
+import {
+  SIZES, boardsOf, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
+} from './browser.mjs';
 
 const SESSION = examplePath('club-session.pbn');
 const session = nativeHands(SESSION);
@@ -44,7 +46,7 @@ test('the hand view matches the Linux line, board by board', async () => {
       e.dataset.hcp, ...['S', 'H', 'D', 'C'].map((s) => e.querySelector(`[data-suit="${s}"]`).textContent)]));
     assert.deepEqual(shown, expected, `board ${session[index].number}`);
   }
-  await page.screenshot({ path: join(import.meta.dirname, '../../build-web/screenshots/hands-phone.png') });
+  await page.screenshot({ path: shotPath('hands-phone.png') });
   await close();
 });
 
@@ -126,8 +128,7 @@ test('a pack turned over starts at the two of clubs; blind dealing shows only th
   assert.ok((await place(page)).text.includes('Board 1 done'));
   await page.keyboard.press('Backspace');
   assert.equal((await place(page)).card, '0');
-  assert.equal(await page.$eval('#board-line', (e) => e.textContent), `Board 1\n${(await import('./browser.mjs')).boardsOf(
-    (await import('./browser.mjs')).runNative(SESSION, 'TRDL').output)[0].line}`);
+  assert.equal(await page.$eval('#board-line', (e) => e.textContent), `Board 1\n${boardsOf(runNative(SESSION, 'TRDL').output)[0].line}`);
 
   await set(page, { blind: true });
   const visible = () => page.$$eval('#grid, #hands, #board-line, #counts, #card-panel, #board-number',
@@ -160,7 +161,7 @@ describe('the print: each board of the range once', () => {
       assert.deepEqual(await page.$$eval('.print-heading', (all) => [...new Set(all.map((e) => e.textContent))]), ['Club pairs \u00b7 8 Dec 2026']);
       assert.equal(await page.$$eval('.print-boards [data-card]', (all) => all.filter((e) => e.closest('#grid')).length), 0);
       if (kind === 'curtain') {
-        await page.pdf({ path: join(import.meta.dirname, '../../build-web/screenshots/curtain.pdf'), format: 'A4', printBackground: true });
+        await page.pdf({ path: shotPath('curtain.pdf'), format: 'A4', printBackground: true });
       }
       await close();
     });

@@ -1,12 +1,12 @@
 // The dealing view at the table: keys and taps, the place kept, symbols,
 // faults, cues, window sizes and accessibility.
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, axeSource, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, waitForRun,
+  SIZES, axeSource, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -18,8 +18,6 @@ const made = (name, text) => {
   writeFileSync(join(work, name), text);
   return join(work, name);
 };
-const shots = resolve(process.env.PIPSWEEP_SHOTS ?? join(import.meta.dirname, '../../build-web/screenshots'));
-mkdirSync(shots, { recursive: true });
 
 let chromium;
 before(async () => { chromium = await launch(); });
@@ -189,7 +187,7 @@ describe('a faulty file says so where the director looks', () => {
         await page.keyboard.press('Home');
         assert.equal(await page.$eval('#last-read', (e) => e.hidden), true);
       }
-      if (file.endsWith('short.pbn')) await page.screenshot({ path: join(shots, 'faulty-phone.png') });
+      if (file.endsWith('short.pbn')) await page.screenshot({ path: shotPath('faulty-phone.png') });
       await close();
     });
   }
@@ -254,7 +252,7 @@ describe('at each window size', () => {
       assert.equal(await page.evaluate(() => window.scrollY), 0);
       // Every cell, count and the panel read at WCAG AA (4.5:1); axe checks it.
       assert.deepEqual(await violations(page), [], 'with a card current');
-      await page.screenshot({ path: join(shots, `dealing-${name}.png`) });
+      await page.screenshot({ path: shotPath(`dealing-${name}.png`) });
       await close();
     });
   }
@@ -268,6 +266,6 @@ test('the print holds every board', async () => {
   assert.deepEqual(await page.$$eval('.print-board h3', (all) => all.map((e) => e.textContent)),
     session.map(({ number }) => `Board ${number}`));
   assert.equal(await page.$$eval('.print-board [data-card]', (all) => all.length), 52 * session.length);
-  await page.pdf({ path: join(shots, 'print.pdf'), format: 'A4', printBackground: true });
+  await page.pdf({ path: shotPath('print.pdf'), format: 'A4', printBackground: true });
   await close();
 });
