@@ -1,6 +1,7 @@
 #include "deal/deal.hpp"
 #include "driver/driver.hpp"
 #include "platform/desktop.hpp"
+#include "platform/directory.hpp"
 #include "readers/readers.hpp"
 #include "readers/text.hpp"
 
