@@ -12,8 +12,6 @@
 
 namespace pipsweep {
 
-RunState run_state;
-
 namespace {
 
 // 52 symbols in groups of 3, 3, 3, 3 and 1 per suit, each group led by a
@@ -51,9 +49,9 @@ using WrittenHands = std::array<std::uint8_t, kCardCount>;
 
 // Writes the direction line at line, and the hand of each card and the
 // cards of each hand.
-void build_line(const DealVector& deal, char* line, WrittenHands& hands, HandCounts& counts) {
+void build_line(const DealVector& deal, const std::array<char, 6>& symbols, char* line, WrittenHands& hands,
+                HandCounts& counts) {
   std::memcpy(line, kBlankLine.data(), kBlankLine.size());
-  const std::array<char, 6>& symbols = run_state.direction_symbols;
   counts.fill(0);
   for (std::size_t card = 0; card < deal.size(); ++card) {
     // Out-of-range codes can only mean "not placed"; never index past the table.
@@ -74,8 +72,8 @@ bool is_bridge_deal(const HandCounts& counts) {
 
 // The board line (none for board 0) and the direction line, as both
 // destinations get them; returns the length.
-std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText& text,
-                            WrittenHands& hands, HandCounts& counts) {
+std::size_t build_deal_text(const DealVector& deal, std::int32_t board, const std::array<char, 6>& symbols,
+                            DealText& text, WrittenHands& hands, HandCounts& counts) {
   char* const end = text.data() + text.size();
   char* out = text.data();
   if (board != 0) {
@@ -83,40 +81,38 @@ std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText
     out = std::to_chars(out, end, board).ptr;
     *out++ = '\n';
   }
-  build_line(deal, out, hands, counts);
+  build_line(deal, symbols, out, hands, counts);
   return static_cast<std::size_t>(out - text.data()) + kBlankLine.size();
 }
 
-void pause_for_user() {
+// True while the user wants to pause after the next deal too.
+bool pause_for_user(std::FILE* output_stream) {
   // The user may end the run here (Ctrl-C, or closing the console window):
   // every deal shown so far must be in the file by then.
-  if (run_state.output_stream != nullptr) std::fflush(run_state.output_stream);
+  if (output_stream != nullptr) std::fflush(output_stream);
   std::fputc('>', stdout);
   std::fflush(stdout);
   platform::discard_typed_ahead();
-  if (platform::read_console_char() == 'q') run_state.pause_mode = 0;
+  return platform::read_console_char() != 'q';
 }
 
 }  // namespace
 
-std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
+bool DealWriter::write_deal(const DealVector& deal, std::int32_t board) {
   // One block per destination: the console gets it whole before the file.
   DealText text;
   WrittenHands hands{};
   HandCounts counts{};
-  const std::size_t length = build_deal_text(deal, board, text, hands, counts);
+  const std::size_t length = build_deal_text(deal, board, direction_symbols, text, hands, counts);
   std::fwrite(text.data(), 1, length, stdout);
-  if (run_state.output_stream != nullptr) std::fwrite(text.data(), 1, length, run_state.output_stream);
-  ++run_state.deals_written;
-  // Unplaced cards are counted once per destination, so they give twice
-  // their number; a deal that places every card but not 13 to a hand gives -1.
-  std::int32_t result = -2 * counts[kNoHand];
-  if (result == 0 && !is_bridge_deal(counts)) result = -1;
-  if (result < 0) std::puts("Not a proper bridge file??");
+  if (output_stream != nullptr) std::fwrite(text.data(), 1, length, output_stream);
+  ++deals_written;
+  const bool bridge_deal = counts[kNoHand] == 0 && is_bridge_deal(counts);
+  if (!bridge_deal) std::puts("Not a proper bridge file??");
   std::fflush(stdout);
   platform::show_deal(board, hands.data());
-  if (run_state.pause_mode != 0) pause_for_user();
-  return result;
+  if (pause_mode) pause_mode = pause_for_user(output_stream);
+  return bridge_deal;
 }
 
 }  // namespace pipsweep

@@ -1,7 +1,7 @@
 #include "readers/csv.hpp"
 
 #include "readers/readers.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
 
 #include <array>
 #include <cstddef>
@@ -118,27 +118,24 @@ int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board)
   return scan_board_number(text, position, board);
 }
 
-int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board) {
-  std::string_view text;
-  std::string_view whole;
+int read_csv_record(TextInput& input, DealVector& deal, std::int32_t& board) {
+  std::array<char, kLineLength> buffer;
+  std::string_view line;
   do {
-    const int got = read_input_line(line, text, &whole);
-    if (got < 0) return got;
-  } while (is_blank(whole));
-  return parse_csv_line(text, deal, board) < 0 ? kNotADeal : 0;
+    line = input.next_line(buffer);
+    if (line.empty()) return -1;
+  } while (is_blank(line));
+  return parse_csv_line(line, deal, board) < 0 ? kNotADeal : 0;
 }
 
-int read_csv_file() {
-  // One line buffer for the whole file, and most lines are looked at
-  // where they were read, not copied into it.
-  CsvLine line;
+ReadResult read_csv_file(TextInput& input, DealWriter& writer) {
   DealVector deal{};
   std::int32_t board = 0;
   int result = 0;
-  while ((result = read_csv_record(line, deal, board)) == 0) {
-    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
+  while ((result = read_csv_record(input, deal, board)) == 0) {
+    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
   }
-  return result == kNotADeal ? kStoppedOnBadData : 0;
+  return result == kNotADeal ? ReadResult::stopped : ReadResult::complete;
 }
 
 }  // namespace pipsweep

@@ -3,23 +3,21 @@
 #pragma once
 
 #include "deal/deal.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
+#include "readers/text_input.hpp"
 
 #include <cstdint>
 #include <string_view>
 
 namespace pipsweep {
 
-using CsvLine = TextBuffer<kLineBufferSize>;
-
 // What read_csv_record returns for a line that is no proper deal.
 inline constexpr int kNotADeal = -3;
 
-// Reads the next line that is not blank (see is_blank) and parses it; line
-// lends its buffer to lines that are not looked at where they were read.
-// Returns 0 for a deal, -2 when no input stream is open, -1 at the end of
-// the input, and kNotADeal when parse_csv_line refused the line.
-int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board);
+// Reads the next line that is not blank (see is_blank) and parses it.
+// Returns 0 for a deal, -1 at the end of the input, and kNotADeal when
+// parse_csv_line refused the line.
+int read_csv_record(TextInput& input, DealVector& deal, std::int32_t& board);
 
 // Parses one line, taken up to its first zero byte; its line end may be
 // left off, since the end of the text ends the card part and the board

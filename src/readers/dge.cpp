@@ -1,7 +1,7 @@
 #include "readers/dge.hpp"
 
 #include "readers/readers.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
 
 #include <array>
 #include <cstddef>
@@ -64,19 +64,19 @@ int parse_dge_record(std::string_view record, DealVector& deal) {
   return 0;
 }
 
-int read_dge_file() {
-  FixedRecord record;
+ReadResult read_dge_file(TextInput& input, DealWriter& writer) {
+  std::array<char, kFixedRecordLength> buffer;
   DealVector deal{};
   std::int32_t record_count = 0;
-  while (read_fixed_record(record) == 0) {
+  for (std::string_view record; !(record = input.next_record(buffer)).empty();) {
     // Boards go by place in the file, so a faulty record uses up its number.
     ++record_count;
     // A faulty record is still written as far as it was filled; the writer
     // refuses it unless it is a whole bridge deal, and the reading stops.
-    parse_dge_record(record.view(), deal);
-    if (write_deal(deal, record_count) < 0) return kStoppedOnBadData;
+    parse_dge_record(record, deal);
+    if (!writer.write_deal(deal, record_count)) return ReadResult::stopped;
   }
-  return 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

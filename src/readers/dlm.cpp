@@ -57,12 +57,13 @@ int split_dlm_line(std::string_view line, DlmText& key, DlmText& value) {
   return 0;
 }
 
-int read_dlm_line(DlmText& line, DlmText& key, DlmText& value) {
+int read_dlm_line(TextInput& input, DlmText& key, DlmText& value) {
   key.clear();
   value.clear();
-  const int got = read_input_text(line);
-  if (got < 0) return got;
-  return split_dlm_line(line.view(), key, value);
+  std::array<char, kLineLength> buffer;
+  const std::string_view line = input.next_line(buffer);
+  if (line.empty()) return -1;
+  return split_dlm_line(line, key, value);
 }
 
 int decode_dlm_deal(std::string_view value, DealVector& deal) {
@@ -80,15 +81,14 @@ int decode_dlm_deal(std::string_view value, DealVector& deal) {
   return 0;
 }
 
-int read_dlm_file() {
+ReadResult read_dlm_file(TextInput& input, DealWriter& writer) {
   bool document_found = false;
   std::int32_t last_board = 0;
-  DlmText line;
   DlmText key;
   DlmText value;
   DealVector deal{};
 
-  while (read_dlm_line(line, key, value) >= 0) {
+  while (read_dlm_line(input, key, value) >= 0) {
     const std::string_view key_text = key.view();
     if (!document_found) {
       // Everything up to and including the document line is preamble.
@@ -103,15 +103,15 @@ int read_dlm_file() {
     std::int32_t board = 0;
     if (!board_key_number(key_text, board)) continue;
     // Boards past the announced last one are not part of the set.
-    if (board > last_board) return 0;
-    if (decode_dlm_deal(value.view(), deal) < 0) return kStoppedOnBadData;
-    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
+    if (board > last_board) return ReadResult::complete;
+    if (decode_dlm_deal(value.view(), deal) < 0) return ReadResult::stopped;
+    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
   }
   if (!document_found) {
     std::puts("String [Document] not found!");
-    return kStoppedOnBadData;
+    return ReadResult::stopped;
   }
-  return 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

@@ -40,12 +40,14 @@ int numbered_error() {
 
 }  // namespace
 
-int read_dup_record(DupHandsPiece& hands, DupMiddlePiece& middle, DupBoardPiece& board) {
+int read_dup_record(TextInput& input, DupRecord& record) {
   do {
-    if (read_input_text(hands) <= 0) return -1;
-  } while (is_filler(before_line_end(hands.view())));
-  if (read_input_text(middle) <= 0) return -1;
-  if (read_input_text(board) <= 0) return -1;
+    record.hands = input.next_line(record.hands_buffer);
+    if (record.hands.empty()) return -1;
+  } while (is_filler(before_line_end(record.hands)));
+  if (input.next_line(record.middle_buffer).empty()) return -1;
+  record.board = input.next_line(record.board_buffer);
+  if (record.board.empty()) return -1;
   return 0;
 }
 
@@ -75,36 +77,34 @@ int parse_numbered_hands(std::string_view text, DealVector& deal) {
   return 0;
 }
 
-int read_dup_file() {
-  DupHandsPiece hands;
-  DupMiddlePiece middle;
-  DupBoardPiece board_piece;
+ReadResult read_dup_file(TextInput& input, DealWriter& writer) {
+  DupRecord record;
   DealVector deal{};
   // 0 until a record names a first board; the boards then count on from it.
   std::int32_t board = 0;
-  while (read_dup_record(hands, middle, board_piece) == 0) {
+  while (read_dup_record(input, record) == 0) {
     if (board == 0) {
-      board = board_in_piece(board_piece.view());
+      board = board_in_piece(record.board);
       std::printf("First Board: %d\n", board);
     } else {
       ++board;
     }
-    if (parse_numbered_hands(before_line_end(hands.view()), deal) < 0) return kStoppedOnBadData;
-    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
+    if (parse_numbered_hands(before_line_end(record.hands), deal) < 0) return ReadResult::stopped;
+    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
   }
-  return 0;
+  return ReadResult::complete;
 }
 
-int read_bri_file() {
-  FixedRecord record;
+ReadResult read_bri_file(TextInput& input, DealWriter& writer) {
+  std::array<char, kFixedRecordLength> buffer;
   DealVector deal{};
   std::int32_t record_count = 0;
-  while (read_fixed_record(record) == 0) {
-    if (parse_numbered_hands(before_line_end(record.view()), deal) < 0) return kStoppedOnBadData;
+  for (std::string_view record; !(record = input.next_record(buffer)).empty();) {
+    if (parse_numbered_hands(before_line_end(record), deal) < 0) return ReadResult::stopped;
     ++record_count;
-    if (write_deal(deal, record_count) < 0) return kStoppedOnBadData;
+    if (!writer.write_deal(deal, record_count)) return ReadResult::stopped;
   }
-  return 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

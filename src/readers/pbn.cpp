@@ -87,14 +87,14 @@ void take_vulnerability(std::string_view text, PbnState& state) {
 }
 
 // Returns -1 when the reader must stop.
-int take_deal(std::string_view text, PbnState& state) {
+int take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
   if (parse_pbn_deal(text, state.deal) < 0) return -1;
   if (state.board == 0) {
     state.board = kRotationBoard[static_cast<std::size_t>(state.dealer * 4 + state.vulnerability)];
   }
-  const std::int32_t result = write_deal(state.deal, state.board);
+  const bool written = writer.write_deal(state.deal, state.board);
   state.board = 0;
-  return result < 0 ? -1 : 0;
+  return written ? 0 : -1;
 }
 
 // Finds the tag in a line already cut at its first zero byte: rest is
@@ -159,7 +159,7 @@ std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
 }
 
 // Returns -1 when the reader must stop.
-int handle_tag(std::string_view rest, std::string_view word, PbnState& state) {
+int handle_tag(std::string_view rest, std::string_view word, PbnState& state, DealWriter& writer) {
   std::string_view name;
   const Tag tag = tag_named(word, name);
   // The value of any other tag is never looked at.
@@ -173,7 +173,7 @@ int handle_tag(std::string_view rest, std::string_view word, PbnState& state) {
     case Tag::board: take_board(text, state); break;
     case Tag::dealer: take_dealer(text, state); break;
     case Tag::vulnerable: take_vulnerability(text, state); break;
-    case Tag::deal: return take_deal(text, state);
+    case Tag::deal: return take_deal(text, state, writer);
     case Tag::other: break;
   }
   return 0;
@@ -219,20 +219,17 @@ int parse_pbn_deal(std::string_view text, DealVector& deal) {
   return 0;
 }
 
-int read_pbn_file() {
-  // Every line is looked at where it was read, and nothing is copied out
-  // of it: tag lines are most of a PBN file. Its line end is not needed:
-  // it ends a tag name, a deal and a number, and so does the end of the
-  // text, and it is never part of a dealer, a vulnerability or a quote.
-  PbnLine line;
+ReadResult read_pbn_file(TextInput& input, DealWriter& writer) {
+  std::array<char, kLineLength> buffer;
   PbnState state;
-  std::string_view text;
   std::string_view rest;
   std::string_view word;
-  while (read_input_line(line, text) > 0) {
-    if (find_pbn_tag(text, rest, word) > 0 && handle_tag(rest, word, state) < 0) return kStoppedOnBadData;
+  for (std::string_view line; !(line = input.next_line(buffer)).empty();) {
+    if (find_pbn_tag(c_text(line), rest, word) > 0 && handle_tag(rest, word, state, writer) < 0) {
+      return ReadResult::stopped;
+    }
   }
-  return 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

@@ -3,14 +3,11 @@
 #pragma once
 
 #include "deal/deal.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
 
 #include <string_view>
 
 namespace pipsweep {
-
-// One line of input.
-using PbnLine = TextBuffer<kLineBufferSize>;
 
 // Fills the deal from a deal text such as "N:AKQ.J.T98.765 ...". Returns 0
 // for 52 cards; prints what is wrong and returns -1 otherwise.

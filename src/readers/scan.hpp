@@ -1,10 +1,7 @@
-// What every reader shares: the input stream, bounded reads from it, and the
-// small scanning rules the formats have in common. Nothing here looks at a
-// byte past the text that was actually read.
+// The small scanning rules the formats have in common.
 #pragma once
 
 #include "deal/deal.hpp"
-#include "platform/text_input.hpp"
 
 #include <algorithm>
 #include <array>
@@ -14,76 +11,15 @@
 
 namespace pipsweep {
 
-// The open input file; the driver opens it, the readers read it.
-extern TextInput input_stream;
+// Lines are read at most 1023 characters at a time; the rest of a longer
+// line is read as a line of its own.
+inline constexpr std::size_t kLineLength = 1023;
 
-// Line buffers hold at most 1023 characters and the terminating zero.
-inline constexpr int kLineBufferSize = 1024;
+// A fixed-width record (BRI, DGE) is read at most 128 characters at a time.
+inline constexpr std::size_t kFixedRecordLength = 128;
 
 // The text up to its first zero byte, as the C string functions see it.
-constexpr std::string_view c_text(std::string_view text) {
-  return text.substr(0, text.find('\0'));
-}
-
-// A buffer filled by one read, with the number of bytes the read delivered.
-template <std::size_t Size>
-struct TextBuffer {
-  std::array<char, Size> bytes{};
-  int length = 0;
-
-  std::string_view view() const { return {bytes.data(), static_cast<std::size_t>(length)}; }
-  // The text as the C string functions see it: up to the first zero byte.
-  std::string_view c_text() const { return pipsweep::c_text(view()); }
-
-  void clear() {
-    bytes[0] = '\0';
-    length = 0;
-  }
-  // Stores as much of text as fits, zero-terminated.
-  void assign(std::string_view text) {
-    text = text.substr(0, Size - 1);
-    text.copy(bytes.data(), text.size());
-    bytes[text.size()] = '\0';
-    length = static_cast<int>(text.size());
-  }
-};
-
-// One read of at most Size - 1 bytes from the input stream, stopping after a
-// line end (a line end after a full read is left for the next read).
-// Returns the byte count, -1 at the end of the input or on a read error,
-// -2 when no input stream is open.
-int read_input_text(char* buffer, int size);
-
-template <std::size_t Size>
-int read_input_text(TextBuffer<Size>& text) {
-  const int got = read_input_text(text.bytes.data(), static_cast<int>(Size));
-  text.length = got > 0 ? got : 0;
-  return got;
-}
-
-// The same read, with text set as TextInput::read_line sets it: the bytes
-// read up to their first zero byte, without the line end, possibly viewed
-// where they were read rather than in text's buffer. whole, when given,
-// views every byte read, zero bytes included, without the line end.
-int read_input_line(char* buffer, int size, std::string_view& text,
-                    std::string_view* whole = nullptr);
-
-// buffer only lends its bytes: text tells what was read.
-template <std::size_t Size>
-int read_input_line(TextBuffer<Size>& buffer, std::string_view& text,
-                    std::string_view* whole = nullptr) {
-  buffer.length = 0;
-  return read_input_line(buffer.bytes.data(), static_cast<int>(Size), text, whole);
-}
-
-// A fixed-width record (BRI, DGE): one read of at most 128 characters.
-inline constexpr std::size_t kFixedRecordBufferSize = 129;
-using FixedRecord = TextBuffer<kFixedRecordBufferSize>;
-
-// Reads the next record, passing over blank reads (see is_blank); record
-// tells how many bytes the read delivered. Returns 0, or -1 at the end of
-// the input or when the read fails.
-int read_fixed_record(FixedRecord& record);
+constexpr std::string_view c_text(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 // A byte that ends a deal text: 31 or less taken as a signed 8-bit number,
 // i.e. 0 to 31 and 128 to 255.
