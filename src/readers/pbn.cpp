@@ -1,20 +1,29 @@
-#include "readers/pbn.hpp"
-
+// PBN: tag lines in brackets. Only Board, Dealer, Vulnerable and Deal matter
+// here; every other line passes by.
 #include "readers/readers.hpp"
+#include "readers/scan.hpp"
 
-#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <string_view>
 
 namespace pipsweep {
 
 namespace {
 
+constexpr std::size_t kNotFound = std::string_view::npos;
+
+// None, North-South, East-West, both.
+constexpr int kVulnerabilities = 4;
+
 // The board of the 16-board rotation with this dealer and vulnerability,
 // indexed by dealer * 4 + vulnerability.
 constexpr std::array<std::int32_t, 16> kRotationBoard{1,  5,  9, 13, 14, 2,  6,  10,
                                                       11, 15, 3, 7,  8,  12, 16, 4};
+
+// The hand letters in HandCode order.
+constexpr std::string_view kHandLetters = "NESW";
 
 struct PbnState {
   std::int32_t board = 0;  // 0: none given for the coming deal
@@ -23,211 +32,128 @@ struct PbnState {
   DealVector deal{};
 };
 
-using LetterTable = std::array<std::int8_t, 256>;
+enum class Tag { board, dealer, vulnerable, deal, other };
 
-constexpr LetterTable kHandOfByte = letter_table("NESW");
-constexpr LetterTable kVulnerabilityLetters = letter_table("NESWA");
-
-// The run of characters from the set at the very start of the text, as
-// "%[...]" takes it (no white space skipped).
-std::string_view leading_run(std::string_view text, const LetterTable& set) {
+// The longest run of the given letters at the very start of the text (no
+// white space skipped).
+std::string_view leading_run(std::string_view text, std::string_view letters) {
   std::size_t n = 0;
-  while (n < text.size() && set[static_cast<unsigned char>(text[n])] >= 0) ++n;
+  while (n < text.size() && letters.find(text[n]) != kNotFound) ++n;
   return text.substr(0, n);
 }
 
-HandCode hand_of_letter(char letter) { return kHandOfByte[static_cast<unsigned char>(letter)]; }
-
-// What one byte of a deal text does: a rank letter places a card of the
-// current suit, a blank moves to the next hand and back to spades, a dot to
-// the next suit, a byte 31 or below (as a signed byte) ends the text, and
-// anything else is passed over.
-struct DealByte {
-  std::int8_t place;      // rank position, or kSparePlace for a byte that is no card
-  std::int8_t cards;      // 1 for a card
-  std::int8_t hands;      // 1 for a blank
-  std::int8_t suits;      // kPlacesPerSuit for a dot: the next suit's places
-  std::int8_t suit_mask;  // 0 for a blank (back to spades), all bits otherwise
-  bool ends;
-};
-
-constexpr LetterTable kPlaceOfByte = place_table(kRankOfByte);
-
-constexpr std::array<DealByte, 256> kDealBytes = [] {
-  std::array<DealByte, 256> table{};
-  for (int value = 0; value < 256; ++value) {
-    DealByte& byte = table[static_cast<std::size_t>(value)];
-    byte.place = kPlaceOfByte[static_cast<std::size_t>(value)];
-    byte.cards = byte.place != kSparePlace ? 1 : 0;
-    byte.hands = value == ' ' ? 1 : 0;
-    byte.suits = value == '.' ? kPlacesPerSuit : 0;
-    byte.suit_mask = value == ' ' ? 0 : -1;
-    byte.ends = is_end_byte(static_cast<char>(value));
+// Fills the deal from a deal text such as "N:AKQ.J.T98.765 ...". False,
+// after saying why, unless it names 52 cards.
+bool parse_pbn_deal(std::string_view text, DealVector& deal) {
+  const std::size_t first = text.empty() ? kNotFound : kHandLetters.find(text.front());
+  if (first == kNotFound) return refuse("first direction not recognized");
+  deal.fill(kNoHand);
+  auto hand = static_cast<HandCode>(first);
+  int suit = 0;
+  int cards = 0;
+  for (const char c : text.substr(1)) {
+    // Whatever follows the 52nd card is not looked at.
+    if (cards == kCardCount || is_end_byte(c)) break;
+    if (c == ' ') {
+      // The next hand clockwise, from its spades.
+      hand = (hand + 1) % kHandCount;
+      suit = 0;
+    } else if (c == '.') {
+      if (++suit == kSuitCount) return refuse("error!\n");
+    } else if (const int rank = rank_of(c); rank >= 0) {
+      // A card named twice goes to its later hand and is counted again.
+      deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
+      ++cards;
+    }
   }
-  return table;
-}();
+  if (cards != kCardCount) return refuse("%d cards!? error!\n", cards);
+  return true;
+}
 
-// A value that does not begin with an integer, or one too large for the
-// board number, leaves the board number as it was.
-void take_board(std::string_view text, PbnState& state) {
-  std::int32_t board = 0;
-  if (scan_decimal(text, board) == ScanResult::number) state.board = board;
+// The tag of a line: named by the first word after its first "[". Only
+// four tags matter here.
+Tag tag_of(std::string_view line, std::string_view& rest) {
+  const std::size_t bracket = line.find('[');
+  if (bracket == kNotFound) return Tag::other;
+  rest = line.substr(bracket + 1);
+  std::size_t start = 0;
+  while (start < rest.size() && is_c_space(rest[start])) ++start;
+  std::size_t end = start;
+  while (end < rest.size() && !is_c_space(rest[end])) ++end;
+  const std::string_view name = rest.substr(start, end - start);
+  if (name == "Board") return Tag::board;
+  if (name == "Dealer") return Tag::dealer;
+  if (name == "Vulnerable") return Tag::vulnerable;
+  if (name == "Deal") return Tag::deal;
+  return Tag::other;
+}
+
+// The text of a tag: its value runs from the first blank after the "[" (the
+// blank included) up to the next "]", or to the end of the line; the text
+// is what follows the value's first double quote. False for a value without
+// one.
+bool tag_text(std::string_view rest, std::string_view& text) {
+  const std::size_t blank = rest.find(' ');
+  if (blank == kNotFound) return false;
+  std::string_view value = rest.substr(blank);
+  value = value.substr(0, value.find(']'));
+  const std::size_t quote = value.find('"');
+  if (quote == kNotFound) return false;
+  text = value.substr(quote + 1);
+  return true;
 }
 
 void take_dealer(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, kHandOfByte);
+  const std::string_view run = leading_run(text, kHandLetters);
   if (run.empty()) return;
   state.dealer = run == "E" ? 1 : run == "S" ? 2 : run == "W" ? 3 : 0;
 }
 
 void take_vulnerability(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, kVulnerabilityLetters);
+  const std::string_view run = leading_run(text, "NESWA");
   if (run.empty()) return;
   state.vulnerability = run == "NS" ? 1 : run == "EW" ? 2 : run == "A" ? 3 : 0;
 }
 
-// Returns -1 when the reader must stop.
-int take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
-  if (parse_pbn_deal(text, state.deal) < 0) return -1;
-  if (state.board == 0) {
-    state.board = kRotationBoard[static_cast<std::size_t>(state.dealer * 4 + state.vulnerability)];
-  }
-  const bool written = writer.write_deal(state.deal, state.board);
+// False when the reader must stop.
+bool take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
+  if (!parse_pbn_deal(text, state.deal)) return false;
+  const std::int32_t board =
+      state.board != 0 ? state.board
+                       : kRotationBoard[static_cast<std::size_t>(state.dealer * kVulnerabilities + state.vulnerability)];
+  // A Board tag serves the next deal only.
   state.board = 0;
-  return written ? 0 : -1;
+  return writer.write_deal(state.deal, board);
 }
 
-// Finds the tag in a line already cut at its first zero byte: rest is
-// everything after the first "[", word what follows it once the white space
-// before the name is skipped ("%s"). Returns 0 when the line holds no "[",
-// 1 otherwise.
-int find_pbn_tag(std::string_view line, std::string_view& rest, std::string_view& word) {
-  // A tag line starts with its bracket; any other line is searched.
-  const std::size_t bracket = !line.empty() && line.front() == '[' ? 0 : line.find('[');
-  if (bracket == std::string_view::npos) return 0;
-  rest = line.substr(bracket + 1);
-  std::size_t start = 0;
-  while (start < rest.size() && is_c_space(rest[start])) ++start;
-  word = rest.substr(start);
-  return 1;
-}
-
-enum class Tag { other, board, dealer, vulnerable, deal };
-
-// The tag whose name is the first word of text, and that name. Only the
-// four names read here are compared: the words of all other tags need not
-// be measured.
-Tag tag_named(std::string_view text, std::string_view& name) {
-  const auto named = [&](std::string_view wanted) {
-    if (!text.starts_with(wanted)) return false;
-    if (text.size() > wanted.size() && !is_c_space(text[wanted.size()])) return false;
-    name = text.substr(0, wanted.size());
-    return true;
-  };
-  switch (text.empty() ? '\0' : text.front()) {
-    case 'B':
-      if (named("Board")) return Tag::board;
-      break;
-    case 'D':
-      if (named("Deal")) return Tag::deal;
-      if (named("Dealer")) return Tag::dealer;
-      break;
-    case 'V':
-      if (named("Vulnerable")) return Tag::vulnerable;
-      break;
-    default:
-      break;
-  }
-  return Tag::other;
-}
-
-// The value of a tag found by find_pbn_tag and named name: from the first
-// blank after the "[", the blank included, up to the next "]" or, without
-// one, the end of the line with its line end ("%[^]]"); empty without a
-// blank.
-std::string_view pbn_tag_value(std::string_view rest, std::string_view name) {
-  // In a tag line the blank follows the name at once; the name holds none,
-  // so when nothing stands before the name that blank is the first.
-  const std::size_t name_end = name.size();
-  const std::size_t blank = name.data() == rest.data() && name_end < rest.size() && rest[name_end] == ' '
-                                ? name_end
-                                : rest.find(' ');
-  if (blank == std::string_view::npos) return {};
-  const std::string_view from_blank = rest.substr(blank);
-  const std::size_t bracket = from_blank.find(']');
-  return bracket == std::string_view::npos ? from_blank : from_blank.substr(0, bracket);
-}
-
-// Returns -1 when the reader must stop.
-int handle_tag(std::string_view rest, std::string_view word, PbnState& state, DealWriter& writer) {
-  std::string_view name;
-  const Tag tag = tag_named(word, name);
-  // The value of any other tag is never looked at.
-  if (tag == Tag::other) return 0;
-  const std::string_view value = pbn_tag_value(rest, name);
-  // The value starts with its blank, so the quote is mostly right behind it.
-  const std::size_t quote = value.size() > 1 && value[1] == '"' ? 1 : value.find('"');
-  if (quote == std::string_view::npos) return 0;
-  const std::string_view text = value.substr(quote + 1);
+// False when the reader must stop.
+bool take_tag(Tag tag, std::string_view text, PbnState& state, DealWriter& writer) {
   switch (tag) {
-    case Tag::board: take_board(text, state); break;
+    case Tag::board:
+      // A value that does not begin with an integer, or one too large for a
+      // board number, leaves the board number as it was.
+      scan_decimal(text, state.board);
+      break;
     case Tag::dealer: take_dealer(text, state); break;
     case Tag::vulnerable: take_vulnerability(text, state); break;
     case Tag::deal: return take_deal(text, state, writer);
     case Tag::other: break;
   }
-  return 0;
+  return true;
 }
 
 }  // namespace
 
-int parse_pbn_deal(std::string_view text, DealVector& deal) {
-  const HandCode first = text.empty() ? -1 : hand_of_letter(text.front());
-  if (first < 0) {
-    std::fputs("first direction not recognized", stdout);
-    return -1;
-  }
-  CardPlaces placed;
-  // Hands count 0 to 3, so the next hand is found with a mask.
-  static_assert(kHandCount == 4);
-  HandCode hand = first;
-  int suit_places = 0;  // the current suit's first place
-  int cards = 0;
-  int result = 0;
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    const DealByte& byte = kDealBytes[static_cast<unsigned char>(text[i])];
-    if (byte.ends) break;
-    placed.put(suit_places, byte.place, hand);
-    cards += byte.cards;
-    // Whatever follows the 52nd card is not looked at.
-    if (cards == kCardCount) break;
-    hand = (hand + byte.hands) & (kHandCount - 1);
-    suit_places = (suit_places + byte.suits) & byte.suit_mask;
-    if (suit_places == kSuitCount * kPlacesPerSuit) {
-      std::puts("error!");
-      result = -1;
-      break;
-    }
-  }
-  placed.copy_to(deal);
-  if (result < 0) return result;
-  if (cards != kCardCount) {
-    std::printf("%d cards!? ", cards);
-    std::puts("error!");
-    return -1;
-  }
-  return 0;
-}
-
 ReadResult read_pbn_file(TextInput& input, DealWriter& writer) {
   std::array<char, kLineLength> buffer;
   PbnState state;
-  std::string_view rest;
-  std::string_view word;
   for (std::string_view line; !(line = input.next_line(buffer)).empty();) {
-    if (find_pbn_tag(c_text(line), rest, word) > 0 && handle_tag(rest, word, state, writer) < 0) {
-      return ReadResult::stopped;
-    }
+    // A line is read as a C string: a zero byte ends it.
+    std::string_view rest;
+    std::string_view text;
+    const Tag tag = tag_of(c_text(line), rest);
+    if (tag == Tag::other || !tag_text(rest, text)) continue;
+    if (!take_tag(tag, text, state, writer)) return ReadResult::stopped;
   }
   return ReadResult::complete;
 }

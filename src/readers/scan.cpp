@@ -1,11 +1,14 @@
 #include "readers/scan.hpp"
 
+#include <cstdarg>
+#include <cstdio>
 #include <limits>
 
 namespace pipsweep {
 
 ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest) {
-  text = c_text(text);
+  // A zero byte is neither white space, nor a sign, nor a digit: it ends the
+  // number as it ends a C string.
   std::size_t i = 0;
   while (i < text.size() && is_c_space(text[i])) ++i;
   bool negative = false;
@@ -14,20 +17,25 @@ ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_
     ++i;
   }
   if (i == text.size() || !is_digit(text[i])) return ScanResult::none;
-  // The magnitude of INT32_MIN, the largest a 32-bit number can have.
-  constexpr std::int64_t kLimit = -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min());
+  // INT32_MIN has the largest magnitude of any 32-bit number; INT32_MAX one less.
+  constexpr std::int64_t kLargest = -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min());
   std::int64_t magnitude = 0;
-  bool too_large = false;
   for (; i < text.size() && is_digit(text[i]); ++i) {
-    if (!too_large) {
-      magnitude = magnitude * 10 + (text[i] - '0');
-      if (magnitude > kLimit) too_large = true;
-    }
+    // Once too large, the digits that follow only make it larger.
+    if (magnitude <= kLargest) magnitude = magnitude * 10 + (text[i] - '0');
   }
-  if (rest != nullptr) *rest = text.substr(i);
-  if (too_large || (!negative && magnitude == kLimit)) return ScanResult::too_large;
+  if (rest != nullptr) *rest = c_text(text.substr(i));
+  if (magnitude > (negative ? kLargest : kLargest - 1)) return ScanResult::too_large;
   value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
   return ScanResult::number;
+}
+
+bool refuse(const char* format, ...) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  std::vprintf(format, arguments);
+  va_end(arguments);
+  return false;
 }
 
 }  // namespace pipsweep

@@ -1,10 +1,8 @@
-// The small scanning rules the formats have in common.
+// The small scanning rules the formats have in common, and the one way a
+// reader tells the user what is wrong with its input.
 #pragma once
 
-#include "deal/deal.hpp"
-
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -25,83 +23,53 @@ constexpr std::string_view c_text(std::string_view text) { return text.substr(0,
 // i.e. 0 to 31 and 128 to 255.
 constexpr bool is_end_byte(char c) { return static_cast<signed char>(c) <= 31; }
 
-// The white space of isspace in the C locale.
-inline constexpr std::array<bool, 256> kCSpace = [] {
-  std::array<bool, 256> table{};
-  for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) table[static_cast<unsigned char>(c)] = true;
-  return table;
-}();
-
-constexpr bool is_c_space(char c) { return kCSpace[static_cast<unsigned char>(c)]; }
+// The white space of isspace in the C locale: blank, tab, line feed,
+// vertical tab, form feed and carriage return.
+constexpr bool is_c_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Nothing but white space and zero bytes: a blank line, or the padding
-// between records or after the last one. Such a read is no record.
+// between records or after the last one.
 constexpr bool is_blank(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == '\0' || is_c_space(c); });
 }
 
-// Rank letters in rank-position order, ace first.
-inline constexpr std::string_view kRankLetters = "AKQJT98765432";
-
-// One entry per byte value, looked up on every card letter of every deal:
-// the position of the byte in letters, or -1 when it is not among them.
-constexpr std::array<std::int8_t, 256> letter_table(std::string_view letters) {
-  std::array<std::int8_t, 256> table{};
-  table.fill(-1);
-  for (std::size_t i = 0; i < letters.size(); ++i) {
-    table[static_cast<unsigned char>(letters[i])] = static_cast<std::int8_t>(i);
+// The rank position of an upper-case rank letter, ace 0 to two 12; -1 for
+// any other byte.
+constexpr int rank_of(char c) {
+  switch (c) {
+    case 'A': return 0;
+    case 'K': return 1;
+    case 'Q': return 2;
+    case 'J': return 3;
+    case 'T': return 4;
+    case '9': return 5;
+    case '8': return 6;
+    case '7': return 7;
+    case '6': return 8;
+    case '5': return 9;
+    case '4': return 10;
+    case '3': return 11;
+    case '2': return 12;
+    default: return -1;
   }
-  return table;
-}
-
-// Rank position of each byte: upper-case rank letters only, -1 for any other.
-inline constexpr std::array<std::int8_t, 256> kRankOfByte = letter_table(kRankLetters);
-
-// Where a reader places the cards of one deal while it reads its text: per
-// suit the 13 cards and one spare place, on which a byte that is no card
-// "places" its hand. So every byte takes the same path: whether a byte is a
-// card or a separator cannot be guessed, and a wrong guess costs more than
-// the store.
-inline constexpr int kPlacesPerSuit = kRankCount + 1;
-inline constexpr std::int8_t kSparePlace = kRankCount;
-
-struct CardPlaces {
-  std::array<HandCode, kSuitCount * kPlacesPerSuit> places;
-
-  CardPlaces() { places.fill(kNoHand); }
-  // suit_places is the suit times kPlacesPerSuit; place a rank position or
-  // kSparePlace.
-  void put(int suit_places, int place, HandCode hand) {
-    places[static_cast<std::size_t>(suit_places + place)] = hand;
-  }
-  // The cards placed, every other entry kNoHand.
-  void copy_to(DealVector& deal) const {
-    for (int suit = 0; suit < kSuitCount; ++suit) {
-      std::copy_n(places.begin() + suit * kPlacesPerSuit, kRankCount, deal.begin() + card_index(suit, 0));
-    }
-  }
-};
-
-// The place of each byte within its suit: its rank position when it is a
-// rank letter, kSparePlace otherwise.
-constexpr std::array<std::int8_t, 256> place_table(const std::array<std::int8_t, 256>& ranks) {
-  std::array<std::int8_t, 256> table = ranks;
-  for (std::int8_t& place : table) {
-    if (place < 0) place = kSparePlace;
-  }
-  return table;
 }
 
 enum class ScanResult { none, number, too_large };
 
-// The "%d" rule of sscanf on a bounded text: leading white space skipped,
-// an optional sign, then the digits up to the first non-digit. A zero byte
-// ends the text. Sets value only when a number fits in 32 bits; a number
+// A decimal number at the start of the text: white space skipped, an
+// optional sign, then the digits up to the first non-digit; a zero byte
+// ends the text. Sets value only when the number fits in 32 bits; a number
 // that does not fit is reported as too_large and leaves value untouched.
 // When rest is given, it receives the text after the number.
-ScanResult scan_decimal(std::string_view text, std::int32_t& value,
-                        std::string_view* rest = nullptr);
+ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest = nullptr);
+
+// Prints a reader's diagnostic on the console, printf-style, and returns
+// false, a parser's answer for bad data. Each format has always ended its
+// texts as it does (some with a line end, some without): callers keep that.
+[[gnu::format(printf, 1, 2)]] bool refuse(const char* format, ...);
 
 }  // namespace pipsweep

@@ -32,10 +32,10 @@ class TextInput {
   // True once a read of the file failed (as opposed to reaching its end).
   bool failed() const { return failed_; }
 
-  // One read as fgets makes it: the bytes up to and including the next line
-  // end, at most buffer.size() of them; the rest of a longer line is left
-  // for the next read. Returns the bytes read, zero bytes included, as a
-  // view of buffer; empty at the end of the input or after a failed read.
+  // One read: the bytes up to and including the next line end, at most
+  // buffer.size() of them; the rest of a longer line is left for the next
+  // read. Returns the bytes read, zero bytes included, as a view of buffer;
+  // empty at the end of the input or after a failed read.
   std::string_view next_line(std::span<char> buffer);
   // The next fixed-width record: the next read into buffer that holds more
   // than white space and zero bytes. Line ends and padding between records
