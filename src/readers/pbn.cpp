@@ -118,9 +118,8 @@ void take_vulnerability(std::string_view text, PbnState& state) {
 // False when the reader must stop.
 bool take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
   if (!parse_pbn_deal(text, state.deal)) return false;
-  const std::int32_t board =
-      state.board != 0 ? state.board
-                       : kRotationBoard[static_cast<std::size_t>(state.dealer * kVulnerabilities + state.vulnerability)];
+  const auto rotation = static_cast<std::size_t>(state.dealer * kVulnerabilities + state.vulnerability);
+  const std::int32_t board = state.board != 0 ? state.board : kRotationBoard[rotation];
   // A Board tag serves the next deal only.
   state.board = 0;
   return writer.write_deal(state.deal, board);

@@ -81,8 +81,8 @@ std::string_view TextInput::next_line(std::span<char> buffer) {
     // The bytes at hand up to and including the first LF, as many as fit.
     const char* from = block_.data() + pos_;
     const std::size_t at_hand = std::min(end_ - pos_, buffer.size() - count);
-    const void* lf = std::memchr(from, '\n', at_hand);
-    const std::size_t taken = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - from) + 1 : at_hand;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', at_hand));
+    const std::size_t taken = lf != nullptr ? static_cast<std::size_t>(lf - from) + 1 : at_hand;
     std::memcpy(buffer.data() + count, from, taken);
     pos_ += taken;
     count += taken;
