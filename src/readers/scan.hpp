@@ -23,11 +23,9 @@ constexpr std::string_view c_text(std::string_view text) { return text.substr(0,
 // i.e. 0 to 31 and 128 to 255.
 constexpr bool is_end_byte(char c) { return static_cast<signed char>(c) <= 31; }
 
-// The white space of isspace in the C locale: blank, tab, line feed,
-// vertical tab, form feed and carriage return.
-constexpr bool is_c_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// The white space of isspace in the C locale: the blank, and tab, line
+// feed, vertical tab, form feed and carriage return, which follow each other.
+constexpr bool is_c_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
