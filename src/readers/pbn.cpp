@@ -14,7 +14,11 @@ namespace {
 
 constexpr std::size_t kNotFound = std::string_view::npos;
 
-// None, North-South, East-West, both.
+// Who is vulnerable, as the rotation counts it.
+constexpr int kNoneVulnerable = 0;
+constexpr int kNorthSouthVulnerable = 1;
+constexpr int kEastWestVulnerable = 2;
+constexpr int kBothVulnerable = 3;
 constexpr int kVulnerabilities = 4;
 
 // The board of the 16-board rotation with this dealer and vulnerability,
@@ -27,8 +31,8 @@ constexpr std::string_view kHandLetters = "NESW";
 
 struct PbnState {
   std::int32_t board = 0;  // 0: none given for the coming deal
-  int dealer = 0;          // 0 North ... 3 West
-  int vulnerability = 0;   // 0 none, 1 North-South, 2 East-West, 3 both
+  HandCode dealer = kNorth;
+  int vulnerability = kNoneVulnerable;
   DealVector deal{};
 };
 
@@ -106,13 +110,16 @@ bool tag_text(std::string_view rest, std::string_view& text) {
 void take_dealer(std::string_view text, PbnState& state) {
   const std::string_view run = leading_run(text, kHandLetters);
   if (run.empty()) return;
-  state.dealer = run == "E" ? 1 : run == "S" ? 2 : run == "W" ? 3 : 0;
+  state.dealer = run == "E" ? kEast : run == "S" ? kSouth : run == "W" ? kWest : kNorth;
 }
 
 void take_vulnerability(std::string_view text, PbnState& state) {
   const std::string_view run = leading_run(text, "NESWA");
   if (run.empty()) return;
-  state.vulnerability = run == "NS" ? 1 : run == "EW" ? 2 : run == "A" ? 3 : 0;
+  state.vulnerability = run == "NS"   ? kNorthSouthVulnerable
+                        : run == "EW" ? kEastWestVulnerable
+                        : run == "A"  ? kBothVulnerable
+                                      : kNoneVulnerable;
 }
 
 // False when the reader must stop.

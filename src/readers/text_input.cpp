@@ -66,6 +66,7 @@ bool TextInput::fill() {
     failed_ = std::ferror(file_) != 0;
     return false;
   }
+  // Ctrl-Z ends the text: the block ends there and nothing more is read.
   if (const void* ctrl_z = std::memchr(block_.data(), kCtrlZ, end_); ctrl_z != nullptr) {
     end_ = static_cast<std::size_t>(static_cast<const char*>(ctrl_z) - block_.data());
     at_end_ = true;
