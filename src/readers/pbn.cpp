@@ -3,6 +3,7 @@
 #include "readers/readers.hpp"
 #include "readers/scan.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -38,12 +39,15 @@ struct PbnState {
 
 enum class Tag { board, dealer, vulnerable, deal, other };
 
-// The longest run of the given letters at the very start of the text (no
-// white space skipped).
-std::string_view leading_run(std::string_view text, std::string_view letters) {
-  std::size_t n = 0;
-  while (n < text.size() && letters.find(text[n]) != kNotFound) ++n;
-  return text.substr(0, n);
+constexpr bool is_hand_letter(char c) { return c == 'N' || c == 'E' || c == 'S' || c == 'W'; }
+
+// The letters of a vulnerability: hands, and A for all.
+constexpr bool is_vulnerability_letter(char c) { return is_hand_letter(c) || c == 'A'; }
+
+// The longest run of such letters at the very start of the text (no white
+// space skipped).
+std::string_view leading_run(std::string_view text, bool (*is_letter)(char)) {
+  return {text.begin(), std::find_if_not(text.begin(), text.end(), is_letter)};
 }
 
 // Fills the deal from a deal text such as "N:AKQ.J.T98.765 ...". False,
@@ -108,13 +112,13 @@ bool tag_text(std::string_view rest, std::string_view& text) {
 }
 
 void take_dealer(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, kHandLetters);
+  const std::string_view run = leading_run(text, is_hand_letter);
   if (run.empty()) return;
   state.dealer = run == "E" ? kEast : run == "S" ? kSouth : run == "W" ? kWest : kNorth;
 }
 
 void take_vulnerability(std::string_view text, PbnState& state) {
-  const std::string_view run = leading_run(text, "NESWA");
+  const std::string_view run = leading_run(text, is_vulnerability_letter);
   if (run.empty()) return;
   state.vulnerability = run == "NS"   ? kNorthSouthVulnerable
                         : run == "EW" ? kEastWestVulnerable
