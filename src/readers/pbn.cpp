@@ -47,7 +47,8 @@ constexpr bool is_vulnerability_letter(char c) { return is_hand_letter(c) || c =
 // The longest run of such letters at the very start of the text (no white
 // space skipped).
 std::string_view leading_run(std::string_view text, bool (*is_letter)(char)) {
-  return {text.begin(), std::find_if_not(text.begin(), text.end(), is_letter)};
+  const auto run_end = std::find_if_not(text.begin(), text.end(), is_letter);
+  return text.substr(0, static_cast<std::size_t>(run_end - text.begin()));
 }
 
 // What one byte of a deal text does: a rank letter places a card of the
