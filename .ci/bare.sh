@@ -6,23 +6,14 @@
 # Needs root. The mirror is the one the machine's own apt sources name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. .ci/lib.sh
 repo=$(pwd)
 SECONDS=0
 
-missing=()
-command -v debootstrap >/dev/null 2>&1 || missing+=(debootstrap)
-command -v git >/dev/null 2>&1 || missing+=(git)
-[ -f /usr/share/keyrings/debian-archive-keyring.gpg ] || missing+=(debian-archive-keyring)
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y "${missing[@]}"
-fi
-
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
+need_command debootstrap
+need_command git
+need_path /usr/share/keyrings/debian-archive-keyring.gpg debian-archive-keyring
+install_missing
 
 # The Debian archive among the machine's apt sources: a deb source whose
 # path ends in /debian with a release suite (not -updates or -security).

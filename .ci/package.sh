@@ -5,31 +5,17 @@
 # when one is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. .ci/lib.sh
 root=$(pwd)
 
-missing=()
-command -v cmake >/dev/null 2>&1 || missing+=(cmake)
-command -v g++ >/dev/null 2>&1 || missing+=(g++)
-command -v dpkg-shlibdeps >/dev/null 2>&1 || missing+=(dpkg-dev)
-command -v lintian >/dev/null 2>&1 || missing+=(lintian)
-command -v desktop-file-validate >/dev/null 2>&1 || missing+=(desktop-file-utils)
-command -v groff >/dev/null 2>&1 || missing+=(groff)
-command -v unzip >/dev/null 2>&1 || missing+=(unzip)
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y "${missing[@]}"
-fi
-
-passed=0
-pass() {
-  passed=$((passed + 1))
-  echo "ok: $*"
-}
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
+need_command cmake
+need_command g++
+need_command dpkg-shlibdeps dpkg-dev
+need_command lintian
+need_command desktop-file-validate desktop-file-utils
+need_command groff
+need_command unzip
+install_missing
 
 # The build .ci/run made, or one of our own.
 build=build

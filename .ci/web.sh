@@ -8,15 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 native=${1:-build}
 
-missing=()
-command -v emcc >/dev/null 2>&1 || missing+=(emscripten)
-[ -x /usr/bin/chromium ] || missing+=(chromium)
-command -v npm >/dev/null 2>&1 || missing+=(npm)
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y "${missing[@]}"
-fi
+. .ci/lib.sh
+need_command emcc emscripten
+need_path /usr/bin/chromium chromium
+need_command npm
+install_missing
 # Debian's Emscripten finds its Node modules only here.
 export NODE_PATH=/usr/share/nodejs
 

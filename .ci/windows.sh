@@ -8,18 +8,14 @@
 # builds one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. .ci/lib.sh
 
 wine=/usr/lib/wine/wine64
-missing=()
-command -v cmake >/dev/null 2>&1 || missing+=(cmake)
-command -v g++ >/dev/null 2>&1 || missing+=(g++)
-command -v x86_64-w64-mingw32-g++-win32 >/dev/null 2>&1 || missing+=(mingw-w64)
-[ -x "$wine" ] || missing+=(wine64)
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y "${missing[@]}"
-fi
+need_command cmake
+need_command g++
+need_command x86_64-w64-mingw32-g++-win32 mingw-w64
+need_path "$wine" wine64
+install_missing
 
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DPIPSWEEP_TESTS=OFF -DPIPSWEEP_WERROR=ON
@@ -30,28 +26,21 @@ exe=build-win/pipsweep.exe
 dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 echo "pipsweep.exe imports:" $dlls
 if grep -iqE 'libstdc|libgcc|pthread' <<<"$dlls"; then
-  echo "pipsweep.exe needs a runtime DLL" >&2
-  exit 1
+  fail "pipsweep.exe needs a runtime DLL"
 fi
 # The three icon groups and the manifest.
 resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc)
 for want in '^321 14 ' '^322 14 ' '^323 14 ' '^1 24 '; do
-  if ! grep -q "$want" <<<"$resources"; then
-    echo "pipsweep.exe lacks the resource '$want'" >&2
-    exit 1
-  fi
+  grep -q "$want" <<<"$resources" || fail "pipsweep.exe lacks the resource '$want'"
 done
 # The version information Explorer shows under Properties > Details.
 for want in 'FILEVERSION 1, 2, 0, 0' 'PRODUCTVERSION 1, 2, 0, 0' \
   'VALUE "FileVersion", "1.2"' 'VALUE "ProductVersion", "1.2"' 'VALUE "ProductName", "Pipsweep"' \
   'VALUE "FileDescription", "Pipsweep - ' 'VALUE "LegalCopyright", "Copyright (c) 2026 Pipsweep developers' \
   'VALUE "OriginalFilename", "pipsweep.exe"'; do
-  if ! grep -qF "$want" <<<"$resources"; then
-    echo "pipsweep.exe's version information lacks '$want'" >&2
-    exit 1
-  fi
+  grep -qF "$want" <<<"$resources" || fail "pipsweep.exe's version information lacks '$want'"
 done
-echo "pipsweep.exe: icons, manifest and version information present"
+pass "pipsweep.exe: no runtime DLL; icons, manifest and version information present"
 
 linux_dir=${1:-}
 if [ -z "$linux_dir" ]; then

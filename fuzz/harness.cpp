@@ -5,9 +5,7 @@
 // deals is right, a deal that is no bridge deal (a card without a hand, or a
 // hand without 13 cards) is the last one, followed by the warning, and a
 // reader that stops on bad data says so on the console and to the driver.
-#include "deal/deal.hpp"
 #include "readers/readers.hpp"
-#include "readers/text.hpp"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -127,7 +125,8 @@ bool is_bridge_deal(std::string_view direction_line) {
 constexpr std::string_view kDiagnostics[] = {"error!", kWarning, "first direction not recognized",
                                              "String [Document] not found!"};
 
-void check_run(std::string_view console, std::string_view file, int reader_result) {
+void check_run(std::string_view console, std::string_view file, std::int32_t deals_written,
+               pipsweep::ReadResult result) {
   // The file: deals only, each an optional board line and a direction line.
   std::vector<std::string_view> file_lines;
   std::int32_t directions = 0;
@@ -149,7 +148,7 @@ void check_run(std::string_view console, std::string_view file, int reader_resul
     i = eol + 1;
   }
   if (after_board) broken("board line without its direction line", console, file);
-  if (directions != pipsweep::run_state.deals_written) {
+  if (directions != deals_written) {
     broken("direction lines differ from deals_written", console, file);
   }
 
@@ -175,8 +174,9 @@ void check_run(std::string_view console, std::string_view file, int reader_resul
 
   // A stop on bad data is never taken for the end of the file, and never
   // happens without a word on the console.
-  if (refused > 0 && reader_result >= 0) broken("refused deal, yet the reader reports success", console, file);
-  if (reader_result < 0 && std::none_of(std::begin(kDiagnostics), std::end(kDiagnostics),
+  const bool stopped = result == pipsweep::ReadResult::stopped;
+  if (refused > 0 && !stopped) broken("refused deal, yet the reader reports success", console, file);
+  if (stopped && std::none_of(std::begin(kDiagnostics), std::end(kDiagnostics),
                                         [&](std::string_view d) { return console.find(d) != std::string_view::npos; })) {
     broken("the reader stopped on bad data without saying why", console, file);
   }
@@ -197,7 +197,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace pipsweep;
-  run_state = RunState{};
 
   // fmemopen refuses an empty buffer on some C libraries; an empty file is
   // what /dev/null reads as.
@@ -211,20 +210,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::perror("harness streams");
     std::abort();
   }
-  input_stream.attach(input);
+  // A fresh run: its own text input and writer.
+  TextInput text_input;
+  text_input.attach(input);
   // Most inputs are read as a file is, in one block; the others in small
   // blocks, so that block edges fall anywhere in a line.
-  input_stream.set_block_size(size % 3 == 0 ? std::size_t{1} << 16 : 1 + size / 3 % 128);
-  run_state.output_stream = output;
+  text_input.set_block_size(size % 3 == 0 ? std::size_t{1} << 16 : 1 + size / 3 % 128);
+  DealWriter writer;
+  writer.output_stream = output;
 
   take_console();
-  const int reader_result = PIPSWEEP_FUZZ_READER();
+  const ReadResult result = PIPSWEEP_FUZZ_READER(text_input, writer);
   const std::string console = take_console();
   std::fclose(output);
-  run_state.output_stream = nullptr;
-  input_stream.close();
 
-  check_run(console, std::string_view(out_text, out_size), reader_result);
+  check_run(console, std::string_view(out_text, out_size), writer.deals_written, result);
   std::free(out_text);
   return 0;
 }

@@ -16,14 +16,9 @@ std::string sample_fields(const std::string& north_spades = "AKQJ",
          "98,765,8765,876,765,432,432,5432,432";
 }
 
-DealVector sample_deal() {
-  return deal_from_hands("AKQJ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98", "765.8765.876.765",
-                         "432.432.5432.432");
-}
+DealVector sample_deal() { return deal_from_hands(kRankOrderHands); }
 
 std::string sample_line(const std::string& board) { return sample_fields() + "," + board + "\n"; }
-
-const std::string kNoDeals = "no deals found.\n";
 
 TEST(CsvReader, ReadsTheSampleDealWithItsBoardNumber) {
   const std::string board7 = deal_text(sample_deal(), 7);
@@ -50,6 +45,8 @@ TEST(CsvReader, FindsTheBoardNumberBehindTheCards) {
       {"text before the number", sample_fields() + ",board 9;\n", deal_text(deal, 9),
        deal_text(deal, 9), 0},
       {"number after a zero byte", zero_byte, no_number, "", kFailureStatus},
+      {"byte 31 right behind the 52nd card ends the line", sample_fields() + "\x1f" ",7\n", no_number, "",
+       kFailureStatus},
       {"board 0 prints no board line", sample_line("0"), direction_line(deal),
        direction_line(deal), 0},
       {"last line without a line end", sample_fields() + ",8", deal_text(deal, 8),
@@ -90,12 +87,16 @@ TEST(CsvReader, StopsAtTheFirstBadLineKeepingEarlierDeals) {
                                                   "765.8765.876.765", "432.432.5432.43");
   const DealVector jack_missing = deal_from_hands("AKQ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98",
                                                   "765.8765.876.765", "432.432.5432.432");
-  const std::string warning = "Not a proper bridge file??\n";
+  const DealVector fourteen_twelve = deal_from_hands("AKQJT.AKQ.AKQ.AKQ", "98.JT9.JT9.JT98",
+                                                     "765.8765.876.765", "432.432.5432.432");
   expect_reader_runs("deals.csv", {
       {"fifth card in field 1", "AKQJ2" + sample_line("7").substr(4) + after,
-       deal_text(short_of_two, 7) + warning, deal_text(short_of_two, 7), kFailureStatus},
+       deal_text(short_of_two, 7) + kNotABridgeDeal, deal_text(short_of_two, 7), kFailureStatus},
+      {"every card placed, North 14 and East 12",
+       "AKQJT,AKQ,AKQ,AKQ,98,JT9,JT9,JT98,765,8765,876,765,432,432,5432,432,7\n" + after,
+       deal_text(fourteen_twelve, 7) + kNotABridgeDeal, deal_text(fourteen_twelve, 7), kFailureStatus},
       {"card listed twice after a good deal", sample_line("1") + "AKQQ" + sample_line("4").substr(4) + after,
-       deal_text(deal, 1) + deal_text(jack_missing, 4) + warning,
+       deal_text(deal, 1) + deal_text(jack_missing, 4) + kNotABridgeDeal,
        deal_text(deal, 1) + deal_text(jack_missing, 4), kFailureStatus},
       {"board number too large", sample_line("1") + sample_line("2147483648") + after,
        deal_text(deal, 1) + "board number too large\nerror!\n", deal_text(deal, 1), kFailureStatus},

@@ -14,15 +14,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Records its arguments and the environment it was given as it was given,
+// duplicates included: what a shell shows of it hides a second entry.
 constexpr std::string_view kStandIn =
     "#!/bin/sh\n"
-    "{ printf '%s\\n' \"$@\"; echo \"XDG_DATA_DIRS=$XDG_DATA_DIRS\"; } >>\"$ZENITY_LOG\"\n"
+    "{ printf '%s\\n' \"$@\"; tr '\\0' '\\n' </proc/$$/environ |\n"
+    "  grep -E '^(DISPLAY|WAYLAND_DISPLAY|PATH|HOME|XDG_DATA_DIRS)=' | sort; } >>\"$ZENITY_LOG\"\n"
     "if [ \"$1\" = --file-selection ] && [ -n \"$ZENITY_ANSWER\" ]; then echo \"$ZENITY_ANSWER\"; fi\n"
     "if [ -n \"$ZENITY_COMPLAINT\" ]; then echo \"$ZENITY_COMPLAINT\" >&2; fi\n"
     "exit \"$ZENITY_STATUS\"\n";
-constexpr std::string_view kDeal =
-    "[Board \"7\"]\n[Deal \"S:J9852.2.K983.AK7 KT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943\"]\n";
+const std::string kDeal = "[Board \"7\"]\n[Deal \"" + kWorkedDealText + "\"]\n";
 constexpr std::string_view kAppIcon = "/icons/hicolor/128x128/apps/pipsweep.png";
+
+// Where pipsweep's icons are installed.
+enum class Icons { none, on_data_dirs, beside_program };
 
 struct Case {
   const char* name;
@@ -31,35 +36,43 @@ struct Case {
   int zenity_status;
   std::string complaint;  // zenity's standard error
   std::string input;      // pipsweep's standard input
-  bool icons;             // pipsweep's icons installed on XDG_DATA_DIRS
+  Icons icons;
   bool chooser;           // the chooser is called
   std::string chosen;     // the file run, as typed or answered; empty for none
   bool success;
 };
 
-// The lines the stand-in records for one call.
-std::string call(std::vector<std::string> args, const std::string& share, bool icons,
-                 const char* box_icon) {
-  if (icons) {
+// The lines the stand-in records for one call: its arguments, then the
+// environment zenity needs, sorted. share is where the icons are, if any.
+std::string call(std::vector<std::string> args, const std::string& share, const char* box_icon,
+                 const std::vector<std::string>& environment) {
+  if (!share.empty()) {
     args.push_back("--window-icon=" + share + std::string(kAppIcon));
     if (box_icon != nullptr) args.push_back(std::string("--icon-name=") + box_icon);
   }
   std::string lines;
   for (const std::string& a : args) lines += a + "\n";
-  return lines + "XDG_DATA_DIRS=" + (icons ? share : "/nonexistent") + "\n";
+  for (const std::string& e : environment) lines += e + "\n";
+  return lines;
 }
 
 TEST(Desktop, ChooserAndEndBoxThroughZenity) {
   const std::vector<Case> cases{
-      {"a file chosen, icons installed", {}, "deals.pbn", 0, "", "", true, true, "deals.pbn", true},
-      {"cancel", {}, "", 1, "", "deals.pbn\n", false, true, "", false},
+      {"a file chosen, icons installed", {}, "deals.pbn", 0, "", "", Icons::on_data_dirs, true, "deals.pbn", true},
+      {"cancel", {}, "", 1, "", "deals.pbn\n", Icons::none, true, "", false},
       {"a display that cannot be opened asks on standard input", {}, "", 1,
-       "(zenity:9): Gtk-WARNING **: cannot open display: :99", "deals.pbn\n", false, true,
+       "(zenity:9): Gtk-WARNING **: cannot open display: :99", "deals.pbn\n", Icons::none, true, "deals.pbn",
+       true},
+      {"success box with installed icons", {"deals.pbn"}, "", 0, "", "", Icons::on_data_dirs, false, "", true},
+      {"failure box with installed icons", {"empty.pbn"}, "", 0, "", "", Icons::on_data_dirs, false, "", false},
+      {"success box with stock icons", {"deals.pbn"}, "", 0, "", "", Icons::none, false, "", true},
+      {"failure box with stock icons", {"empty.pbn"}, "", 0, "", "", Icons::none, false, "", false},
+      // A prefix of its own: the icons lie in share beside bin, and zenity
+      // finds them through an XDG_DATA_DIRS that names that share first.
+      {"a file chosen, icons beside the program", {}, "deals.pbn", 0, "", "", Icons::beside_program, true,
        "deals.pbn", true},
-      {"success box with installed icons", {"deals.pbn"}, "", 0, "", "", true, false, "", true},
-      {"failure box with installed icons", {"empty.pbn"}, "", 0, "", "", true, false, "", false},
-      {"success box with stock icons", {"deals.pbn"}, "", 0, "", "", false, false, "", true},
-      {"failure box with stock icons", {"empty.pbn"}, "", 0, "", "", false, false, "", false},
+      {"failure box, icons beside the program", {"empty.pbn"}, "", 0, "", "", Icons::beside_program, false, "",
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -69,35 +82,55 @@ TEST(Desktop, ChooserAndEndBoxThroughZenity) {
     dir.write("run/empty.pbn", "");
     const fs::path zenity = dir.write("bin/zenity", kStandIn);
     fs::permissions(zenity, fs::perms::owner_all);
-    const std::string share = (dir.path() / "share").string();
+    // A prefix holding the icons, and the program too where it runs from there.
+    const fs::path prefix = dir.path() / "prefix";
+    const fs::path program = prefix / "bin" / "pipsweep";
+    if (c.icons == Icons::beside_program) {
+      fs::create_directories(program.parent_path());
+      fs::copy_file(PIPSWEEP_BINARY, program);
+    }
     for (const char* icon : {"128x128/apps/pipsweep.png", "24x24/apps/pipsweep-success.png",
                              "32x32/apps/pipsweep-stop.png"}) {
-      dir.write(std::string("share/icons/hicolor/") + icon, "");
+      dir.write(std::string("prefix/share/icons/hicolor/") + icon, "");
     }
+    const std::string installed = (prefix / "share").string();
+    const std::string beside = (prefix / "bin").string() + "/../share";
     const fs::path log = dir.path() / "zenity.log";
     const std::string answer = c.answer.empty() ? "" : (run_dir / c.answer).string();
+    const std::string data_dirs = c.icons == Icons::on_data_dirs ? installed : "/nonexistent";
+    const std::string display = "DISPLAY=:99";
+    const std::string wayland = "WAYLAND_DISPLAY=wayland-9";
+    const std::string home = "HOME=" + (dir.path() / "home").string();
+    const std::string path = "PATH=" + (dir.path() / "bin").string() + ":/usr/bin:/bin";
 
     const RunResult run = run_pipsweep(
         c.args, run_dir, c.input,
-        {"DISPLAY=:99", "PATH=" + (dir.path() / "bin").string() + ":/usr/bin:/bin",
-         "XDG_DATA_DIRS=" + (c.icons ? share : "/nonexistent"), "ZENITY_LOG=" + log.string(),
+        {display, wayland, home, path, "XDG_DATA_DIRS=" + data_dirs, "ZENITY_LOG=" + log.string(),
          "ZENITY_ANSWER=" + answer, "ZENITY_STATUS=" + std::to_string(c.zenity_status),
-         "ZENITY_COMPLAINT=" + c.complaint});
+         "ZENITY_COMPLAINT=" + c.complaint},
+        c.icons == Icons::beside_program ? program.string() : PIPSWEEP_BINARY);
 
+    const std::string share = c.icons == Icons::on_data_dirs   ? installed
+                              : c.icons == Icons::beside_program ? beside
+                                                                 : "";
+    // Exactly one XDG_DATA_DIRS, with an install beside the program first.
+    const std::vector<std::string> environment{
+        display, home, path, wayland,
+        "XDG_DATA_DIRS=" + (c.icons == Icons::beside_program ? beside + ":" + data_dirs : data_dirs)};
     const std::string start = run_dir.string();
     std::string expected_log;
     if (c.chooser) {
       expected_log += call({"--file-selection", "--title=Select a bridge file", "--filename=" + start + "/",
                             "--file-filter=pbn csv dup dlm bri dge | *.pbn *.csv *.dup *.dlm *.bri *.dge",
                             "--file-filter=All | *"},
-                           share, c.icons, nullptr);
+                           share, nullptr, environment);
     }
     const std::string box_text =
         c.success ? "output available in file _pipsweep.txt\n\nIn directory: " + start
                   : "error, see console window";
-    expected_log += call({c.success ? "--info" : "--error", "--title=Pipsweep V1.2", "--no-markup",
+    expected_log += call({c.success ? "--info" : "--error", "--title=" + kProgramTitle, "--no-markup",
                           "--text=" + box_text},
-                         share, c.icons, c.success ? "pipsweep-success" : "pipsweep-stop");
+                         share, c.success ? "pipsweep-success" : "pipsweep-stop", environment);
     EXPECT_EQ(read_file(log), expected_log);
 
     if (c.chooser) {
@@ -108,7 +141,7 @@ TEST(Desktop, ChooserAndEndBoxThroughZenity) {
       EXPECT_EQ(run.out.substr(0, shown.size()), shown);
     }
     // zenity's own complaints never reach the user.
-    EXPECT_EQ(run.err, "\n[Pipsweep V1.2] " + box_text + "\n");
+    EXPECT_EQ(run.err, end_message(box_text));
     EXPECT_EQ(run.status, c.success ? 0 : kFailureStatus);
   }
 }

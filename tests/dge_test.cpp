@@ -11,11 +11,7 @@ namespace {
 
 using namespace std::string_literals;
 
-// Four hands, North first, as the 16 card positions of their fields.
-using Hands = std::array<std::string_view, 4>;
-
 constexpr std::size_t kRecordWidth = 128;
-const std::string kWarning = "Not a proper bridge file??\n";
 
 // A record laid out as writers do: per hand a lead byte and its 16 card
 // positions, then padding up to 128 bytes.
@@ -42,8 +38,6 @@ std::string marked_record(const Hands& hands) {
   record.replace(70, 10, "  Board 17");  // writers keep their own data here
   return record;
 }
-
-DealVector deal_of(const Hands& h) { return deal_from_hands(h[0], h[1], h[2], h[3]); }
 
 const Hands kDealA{"AKQJ.AKQ.AKQ.AKQ", "T987.JT9.JT9.JT9", "654.8765.876.876", "32.432.5432.5432"};
 const Hands kDealB{"AKQJT98765...432", ".AKQJT98765432..", "..AKQJT98765432.", "432...AKQJT98765"};
@@ -72,13 +66,13 @@ TEST(DgeReader, FourthSeparatorStopsParsingAndTheReader) {
       "Board 1\n TTT ??? ??? ??? ? ??? TTT ??? ??? ? ??? ??? TTT ??? ? ??? ??? ??? TT? ?\n";
   // The faulty deal is still written, then refused: the run fails.
   expect_reader_run("deals.dge",
-                    {"fourth separator", bytes, "error!" + deal + kWarning, deal, kFailureStatus});
+                    {"fourth separator", bytes, "error!" + deal + kNotABridgeDeal, deal, kFailureStatus});
 }
 
 TEST(DgeReader, RecordsByteForByte) {
-  const DealVector a = deal_of(kDealA);
-  const DealVector b = deal_of(kDealB);
-  const DealVector c = deal_of(kDealC);
+  const DealVector a = deal_from_hands(kDealA);
+  const DealVector b = deal_from_hands(kDealB);
+  const DealVector c = deal_from_hands(kDealC);
   const std::string a_127 = kRecordA.substr(0, 127);
   // A hand with 14 letters but only three suits: the ace of spades twice.
   const Hands k53{kDealA[0], kDealA[1], "65.87.87.8765432", "A432.65432.65432"};
@@ -95,7 +89,7 @@ TEST(DgeReader, RecordsByteForByte) {
   const DealVector by_suit = deal_from_hands("AKQJT98765432", kDealB[1], kDealB[2], sixteen[3]);
 
   const std::vector<ReaderCase> cases{
-      {"empty file", "", "no deals found.\n", "", kFailureStatus},
+      {"empty file", "", kNoDeals, "", kFailureStatus},
       {"three sound records", kRecordA + kRecordB + kRecordC,
        deal_text(a, 1) + deal_text(b, 2) + deal_text(c, 3),
        deal_text(a, 1) + deal_text(b, 2) + deal_text(c, 3)},
@@ -104,24 +98,24 @@ TEST(DgeReader, RecordsByteForByte) {
        deal_text(c, 1) + deal_text(b, 2)},
       {"fourth separator in East of the second record",
        kRecordA + dge_record({kDealA[0], "T987.JT9..JT9.JT", kDealA[2], kDealA[3]}) + kRecordB,
-       deal_text(a, 1) + "error!" + deal_text(east_part, 2) + kWarning,
+       deal_text(a, 1) + "error!" + deal_text(east_part, 2) + kNotABridgeDeal,
        deal_text(a, 1) + deal_text(east_part, 2), kFailureStatus},
       // Sixteen positions hold at most three separators, so a hand short of
       // a card always meets a fourth one.
       {"51 rank letters",
        dge_record({kDealA[0], kDealA[1], kDealA[2], "32.432.5432.543 "}) + kRecordB,
-       "error!" + deal_text(club_two_out, 1) + kWarning, deal_text(club_two_out, 1), kFailureStatus},
+       "error!" + deal_text(club_two_out, 1) + kNotABridgeDeal, deal_text(club_two_out, 1), kFailureStatus},
       // North keeps 12 cards and West holds 14: no bridge deal.
       {"53 rank letters placing every card", dge_record(k53) + kRecordB,
-       "53 cards!? error!" + deal_text(d53, 1) + kWarning, deal_text(d53, 1), kFailureStatus},
+       "53 cards!? error!" + deal_text(d53, 1) + kNotABridgeDeal, deal_text(d53, 1), kFailureStatus},
       {"a card twice and one missing", dge_record(twice_missing) + kRecordB,
-       deal_text(d_twice_missing, 1) + kWarning, deal_text(d_twice_missing, 1), kFailureStatus},
+       deal_text(d_twice_missing, 1) + kNotABridgeDeal, deal_text(d_twice_missing, 1), kFailureStatus},
       {"16 rank letters without separator", dge_record(sixteen) + kRecordA,
        "55 cards!? error!" + deal_text(by_suit, 1) + deal_text(a, 2),
        deal_text(by_suit, 1) + deal_text(a, 2)},
       {"lower-case letter among the ranks",
        dge_record({"AKQJ.AKQ.AKQ.AkQ", kDealA[1], kDealA[2], kDealA[3]}) + kRecordB,
-       "error!" + deal_text(deal_from_hands("AKQJ.AKQ.AKQ.A", "", "", ""), 1) + kWarning,
+       "error!" + deal_text(deal_from_hands("AKQJ.AKQ.AKQ.A", "", "", ""), 1) + kNotABridgeDeal,
        deal_text(deal_from_hands("AKQJ.AKQ.AKQ.A", "", "", ""), 1), kFailureStatus},
       {"lower-case letter as a separator",
        dge_record({"AKQJtAKQ.AKQ.AKQ", kDealA[1], kDealA[2], kDealA[3]}), deal_text(a, 1),
@@ -130,14 +124,14 @@ TEST(DgeReader, RecordsByteForByte) {
        dge_record({"AKQJ\0AKQ\0AKQ\0AKQ"s, kDealA[1], kDealA[2], kDealA[3]}), deal_text(a, 1),
        deal_text(a, 1)},
       {"short line ending in East", " AKQJ.AKQ.AKQ.AKQ T987.JT9\n" + kRecordA,
-       "error!" + deal_text(deal_from_hands(kDealA[0], "T987.JT9", "", ""), 1) + kWarning,
+       "error!" + deal_text(deal_from_hands(kDealA[0], "T987.JT9", "", ""), 1) + kNotABridgeDeal,
        deal_text(deal_from_hands(kDealA[0], "T987.JT9", "", ""), 1), kFailureStatus},
       // The bytes of the longer record before it must not fill the gap.
       {"short line after a full record", kRecordB + " AKQ\n",
-       deal_text(b, 1) + "error!" + deal_text(deal_from_hands("AKQ", "", "", ""), 2) + kWarning,
+       deal_text(b, 1) + "error!" + deal_text(deal_from_hands("AKQ", "", "", ""), 2) + kNotABridgeDeal,
        deal_text(b, 1) + deal_text(deal_from_hands("AKQ", "", "", ""), 2), kFailureStatus},
       {"short last record without line end", kRecordA + " AKQ",
-       deal_text(a, 1) + "error!" + deal_text(deal_from_hands("AKQ", "", "", ""), 2) + kWarning,
+       deal_text(a, 1) + "error!" + deal_text(deal_from_hands("AKQ", "", "", ""), 2) + kNotABridgeDeal,
        deal_text(a, 1) + deal_text(deal_from_hands("AKQ", "", "", ""), 2), kFailureStatus},
       // Blank reads of any length are no records and use no board number.
       {"blank line before the first record", "\n" + kRecordA, deal_text(a, 1), deal_text(a, 1)},
@@ -162,7 +156,7 @@ TEST(DgeReader, ClubSampleFile) {
   };
   std::string expected;
   for (std::size_t i = 0; i < boards.size(); ++i) {
-    expected += deal_text(deal_of(boards[i]), static_cast<int>(i + 1));
+    expected += deal_text(deal_from_hands(boards[i]), static_cast<int>(i + 1));
   }
   const std::string bytes = read_file(PIPSWEEP_EXAMPLES "/club.dge");
   ASSERT_EQ(bytes.size(), boards.size() * kRecordWidth);

@@ -24,8 +24,7 @@ std::string encode(const DealVector& deal) {
 }
 
 // The deal of "hgoigfidhdmmocdgingoleeine", worked out by hand.
-const DealVector kWorked =
-    deal_from_hands("7.AK964.AQ7.T862", "AQ643.J.T54.J943", "J9852.2.K983.AK7", "KT.QT8753.J62.Q5");
+const DealVector kWorked = deal_from_hands(kWorkedHands);
 const std::string kWorkedLetters = "hgoigfidhdmmocdgingoleeine";
 
 // Each hand holds one whole suit.
@@ -36,7 +35,6 @@ std::string board_line(std::string_view key, const DealVector& deal) {
   return std::string(key) + "=" + encode(deal) + "\n";
 }
 
-const std::string kNoDeals = "no deals found.\n";
 const std::string kNotFound = "String [Document] not found!\n";
 
 TEST(DlmReader, WorkedExampleWritesBoardSevenAndStopsAtSeventeen) {
@@ -108,6 +106,8 @@ std::vector<ReaderCase> cases() {
        head + "From board=1\nProperty 01=x\nBoards 1=x\n" + board_line("Board1", kSuits) +
            board_line("xboard 1", kSuits) + board_line("Board 1", kWorked),
        last5 + w1, w1, 0},
+      {"a control byte second in the key cuts it short: no board",
+       head + "\t\tBoard 1=" + kWorkedLetters + "\n" + board_line("Board 2", kSuits), last5 + s2, s2, 0},
       {"empty line and line starting with equals",
        head + "\n=Board 1\n=" + kWorkedLetters + "\n" + board_line("Board 2", kSuits), last5 + s2,
        s2, 0},
@@ -117,7 +117,7 @@ std::vector<ReaderCase> cases() {
       // "d" gives the ace of spades to North instead of East: 14 and 12 cards.
       {"a letter that gives a hand 14 cards", head + board_line("Board 1", kWorked) + "Board 2=d" +
            kWorkedLetters.substr(1) + "\n" + board_line("Board 3", kSuits),
-       last5 + w1 + deal_text(ace_to_north, 2) + "Not a proper bridge file??\n",
+       last5 + w1 + deal_text(ace_to_north, 2) + kNotABridgeDeal,
        w1 + deal_text(ace_to_north, 2), kFailureStatus},
       {"capital deal letters", head + "Board 1=HGOIGFIDHDMMOCDGINGOLEEINE\n",
        last5 + "error!" + kNoDeals, "", kFailureStatus},

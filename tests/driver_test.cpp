@@ -26,7 +26,6 @@ const std::string kHelp =
     " -p : Pause after every deal. (Next: <Enter>; All: 'q')\n"
     " -d \"string\" : Replace the 4 symbols T R D L for N E S W\n"
     " -h : show this help, then quit\n";
-const std::string kFailureBox = "\n[Pipsweep V1.2] error, see console window\n";
 const std::string kUntouched = "an older run's output\n";
 
 struct Case {
@@ -60,7 +59,7 @@ void run_cases(const std::vector<Case>& cases) {
 
 // A run that opened deal files but found no deal in them.
 std::string no_deals(const std::string& path, const std::string& symbols = "TRDL") {
-  return startup_text(symbols) + "Bridge file: " + path + "\nno deals found.\n";
+  return startup_text(symbols) + "Bridge file: " + path + "\n" + kNoDeals;
 }
 
 TEST(CommandLine, OptionsHelpAndOperands) {
@@ -118,7 +117,7 @@ TEST(InputFile, EveryExtensionReachesItsReader) {
     dir.write("deal" + ext, "");
     const RunResult run = run_pipsweep({"deal" + ext}, dir.path());
     EXPECT_TRUE(run.out.starts_with(startup_text() + "Bridge file: deal" + ext + "\n"));
-    EXPECT_TRUE(run.out.ends_with("no deals found.\n"));
+    EXPECT_TRUE(run.out.ends_with(kNoDeals));
     EXPECT_EQ(run.output_file, file_header("deal" + ext));
     EXPECT_EQ(run.status, kFailureStatus);
   }
@@ -240,24 +239,20 @@ TEST(RunEnd, OutputFileThatCannotBeOpened) {
 
 // Three boards of one deal, as a PBN file; the third lacks the two of clubs
 // when short_last is set.
-const std::string kNorth = "AKQJ.AKQ.AKQ.AKQ";
-const std::string kEast = "T98.JT9.JT9.JT98";
-const std::string kSouth = "765.8765.876.765";
-const std::string kWest = "432.432.5432.432";
+const auto [kNorth, kEast, kSouth, kWest] = kRankOrderHands;
 
 std::string pbn_boards(int count, bool short_last = false) {
   std::string text;
   for (int board = 1; board <= count; ++board) {
     const bool short_deal = short_last && board == count;
-    text += "[Board \"" + std::to_string(board) + "\"]\r\n[Deal \"N:" + kNorth + " " + kEast +
-            " " + kSouth + " " + (short_deal ? "2432.432.5432.43" : kWest) + "\"]\r\n\r\n";
+    text += "[Board \"" + std::to_string(board) + "\"]\r\n[Deal \"N:" + std::string(kNorth) + " " +
+            std::string(kEast) + " " + std::string(kSouth) + " " +
+            std::string(short_deal ? "2432.432.5432.43" : kWest) + "\"]\r\n\r\n";
   }
   return text;
 }
 
-std::string board_lines(int board) {
-  return deal_text(deal_from_hands(kNorth, kEast, kSouth, kWest), board);
-}
+std::string board_lines(int board) { return deal_text(deal_from_hands(kRankOrderHands), board); }
 
 TEST(Pause, WaitsAfterEachDealUntilAnsweredOrStopped) {
   const std::string deals = startup_text() + "Bridge file: deals.pbn\n";
@@ -275,6 +270,8 @@ TEST(Pause, WaitsAfterEachDealUntilAnsweredOrStopped) {
       {"Q does not", {"-p", "deals.pbn"}, "Q\nQ\nq\n", deals + b1 + ">" + b2 + ">" + b3 + ">"},
       // The rest of an answer's line is typed ahead of the next prompt.
       {"rest of the answer line discarded", {"-p", "deals.pbn"}, "xq\n\nq\n",
+       deals + b1 + ">" + b2 + ">" + b3 + ">"},
+      {"the rest of an answer line is dropped, a q in it too", {"-p", "deals.pbn"}, "xyq\n\n\n",
        deals + b1 + ">" + b2 + ">" + b3 + ">"},
       {"Enter, then q at the second pause", {"-p", "deals.pbn"}, "\nq\n",
        deals + b1 + ">" + b2 + ">" + b3},
@@ -297,7 +294,7 @@ TEST(Pause, FollowsTheWarningOfABadDeal) {
   const RunResult run = run_pipsweep({"-p", "deals.pbn"}, dir.path(), "\n\n");
   DealVector bad = deal_from_hands(kNorth, kEast, kSouth, "2432.432.5432.43");
   EXPECT_EQ(run.out, startup_text() + "Bridge file: deals.pbn\n" + board_lines(1) + ">" +
-                         deal_text(bad, 2) + "Not a proper bridge file??\n>");
+                         deal_text(bad, 2) + kNotABridgeDeal + ">");
   EXPECT_EQ(run.status, kFailureStatus);
 }
 
@@ -350,8 +347,8 @@ TEST(RunEnd, SuccessNamesTheOutputFileAndStartDirectory) {
   dir.write("deals.pbn", pbn_boards(1));
   const RunResult run = run_pipsweep({"deals.pbn"}, dir.path());
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "\n[Pipsweep V1.2] output available in file _pipsweep.txt\n\nIn directory: " +
-                         dir.path().string() + "\n");
+  EXPECT_EQ(run.err,
+            end_message("output available in file _pipsweep.txt\n\nIn directory: " + dir.path().string()));
 }
 
 TEST(RunEnd, WriteFailureAfterDealsIsReported) {

@@ -166,7 +166,7 @@ TEST(NumberedReaders, ShortRecordsStopTheReader) {
       {"bri record one character short", "club.bri", bri_record(kHandsA) + one_short,
        deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1), kFailureStatus},
       {"bri first record short", "club.bri", "01020304\n" + bri_record(kHandsA),
-       "error!no deals found.\n", "", kFailureStatus},
+       "error!" + kNoDeals, "", kFailureStatus},
       {"bri trailing bytes that are not padding", "club.bri", bri_record(kHandsA) + "~",
        deal_text(kDealA, 1) + "error!", deal_text(kDealA, 1), kFailureStatus},
       {"dup piece 1 one character short", "club.dup",
@@ -175,7 +175,7 @@ TEST(NumberedReaders, ShortRecordsStopTheReader) {
        first_board(3) + deal_text(kDealA, 3) + "error!", deal_text(kDealA, 3), kFailureStatus},
       {"dup first piece 1 short", "club.dup",
        "0102\n" + padded("", 68) + padded("  3", 10) + dup_record(kHandsA, ""),
-       first_board(3) + "error!no deals found.\n", "", kFailureStatus},
+       first_board(3) + "error!" + kNoDeals, "", kFailureStatus},
   });
 }
 
@@ -186,13 +186,13 @@ TEST(NumberedReaders, CardNumbersOutOfRangeStopTheReader) {
     const std::string bad = with_field(kHandsB, 38, field);
     cases.push_back({field + " in the first dup record", "club.dup",
                      dup_record(bad, "  6") + dup_record(kHandsA, ""),
-                     first_board(6) + "error!no deals found.\n", "", kFailureStatus});
+                     first_board(6) + "error!" + kNoDeals, "", kFailureStatus});
     cases.push_back({field + " in a later dup record", "club.dup",
                      dup_record(kHandsA, "  6") + dup_record(bad, "") + dup_record(kHandsC, ""),
                      first_board(6) + deal_text(kDealA, 6) + "error!", deal_text(kDealA, 6),
                      kFailureStatus});
     cases.push_back({field + " in the first bri record", "club.bri",
-                     bri_record(bad) + bri_record(kHandsA), "error!no deals found.\n", "",
+                     bri_record(bad) + bri_record(kHandsA), "error!" + kNoDeals, "",
                      kFailureStatus});
     cases.push_back({field + " in a later bri record", "club.bri",
                      bri_record(kHandsA) + bri_record(bad) + bri_record(kHandsC),
@@ -221,6 +221,8 @@ TEST(NumberedReaders, FieldsAndRepeatedCards) {
                               "762...AKQJT98765432"), false},
       {blank_first, deal_from_hands("KQJT98765432...2", ".AKQJT98765432..", "..AKQJT98765432.",
                                     "A...AKQJT9876543"), true},
+      {with_field(blank_first, 1, "+2"), deal_from_hands("KQJT98765432...2", ".AKQJT98765432..",
+                                                         "..AKQJT98765432.", "A...AKQJT9876543"), true},
       {with_field(blank_first, 38, "52"),
        deal_from_hands("KQJT98765432...", ".AKQJT98765432..", "..AKQJT9876543.2",
                        "A..2.AKQJT9876543"), false},
@@ -231,7 +233,7 @@ TEST(NumberedReaders, FieldsAndRepeatedCards) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const Record& r = records[i];
     const std::string name = "record " + std::to_string(i);
-    const std::string warning = r.bridge_deal ? "" : "Not a proper bridge file??\n";
+    const std::string warning = r.bridge_deal ? "" : kNotABridgeDeal;
     const int status = r.bridge_deal ? 0 : kFailureStatus;
     // The reading stops at a refused deal: the record after it is not dealt.
     const std::string bri = deal_text(r.deal, 1);

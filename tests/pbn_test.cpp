@@ -12,27 +12,15 @@
 namespace pipsweep::testing {
 namespace {
 
-constexpr std::string_view kNoDeals = "no deals found.\n";
-constexpr std::string_view kBadDeal = "Not a proper bridge file??\n";
-
-// One deal used throughout, North, East, South, West.
-constexpr std::string_view kNorthHand = "7.AK964.AQ7.T862";
-constexpr std::string_view kEastHand = "AQ643.J.T54.J943";
-constexpr std::string_view kSouthHand = "J9852.2.K983.AK7";
-constexpr std::string_view kWestHand = "KT.QT8753.J62.Q5";
-// The same deal as a PBN deal text listing South first.
-const std::string kDealText =
-    "S:J9852.2.K983.AK7 KT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943";
-
 std::string tag(std::string_view name, std::string_view value) {
   return "[" + std::string(name) + " \"" + std::string(value) + "\"]\n";
 }
 
-std::string deal_tag(std::string_view text = kDealText) { return tag("Deal", text); }
+std::string deal_tag(std::string_view text = kWorkedDealText) { return tag("Deal", text); }
 
 // What the writer prints for the one deal under each board number.
 std::string boards(const std::vector<int>& numbers) {
-  const DealVector deal = deal_from_hands(kNorthHand, kEastHand, kSouthHand, kWestHand);
+  const DealVector deal = deal_from_hands(kWorkedHands);
   std::string text;
   for (const int board : numbers) text += deal_text(deal, board);
   return text;
@@ -46,7 +34,7 @@ ReaderCase written(std::string name, std::string input, const std::vector<int>& 
 
 // A run whose only deal text is rejected with this diagnostic.
 ReaderCase rejected(std::string name, std::string_view deal_text, std::string_view diagnostic) {
-  return {std::move(name), deal_tag(deal_text), std::string(diagnostic) + std::string(kNoDeals), "",
+  return {std::move(name), deal_tag(deal_text), std::string(diagnostic) + kNoDeals, "",
           kFailureStatus};
 }
 
@@ -97,6 +85,10 @@ TEST(PbnReader, BoardNumbers) {
               {8, 30, 2147483647, -2147483647 - 1}),
       written("only the leading integer counts",
               tag("Board", " 12abc") + deal_tag() + tag("Board", "+5") + deal_tag(), {12, 5}),
+      written("vulnerability before dealer: the same board",
+              tag("Vulnerable", "All") + tag("Dealer", "S") + deal_tag(), {7}),
+      written("the smallest board number is written whole", tag("Board", "-2147483648") + deal_tag(),
+              {-2147483647 - 1}),
   });
 }
 
@@ -125,7 +117,7 @@ TEST(PbnReader, TagLines) {
                   deal_tag(),
               {1}),
       {"a deal text without quotes, or with the name run into it, is passed over",
-       "[Deal S:J9852.2.K983.AK7]\n[Deal\"" + kDealText + "\"]\n", std::string(kNoDeals), "",
+       "[Deal S:J9852.2.K983.AK7]\n[Deal\"" + kWorkedDealText + "\"]\n", kNoDeals, "",
        kFailureStatus},
       written("only the first tag of a line counts",
               "[Dealer \"E\"] [Board \"5\"]\n" + deal_tag() + "[Board \"3\"] [Dealer \"W\"]\n" +
@@ -145,17 +137,17 @@ TEST(PbnReader, TagLines) {
                   std::string("[Board \"6\0\"]\n", 13) + deal_tag(),
               {1, 6}),
       written("CR LF line ends",
-              "[Dealer \"W\"]\r\n[Vulnerable \"EW\"]\r\n[Deal \"" + kDealText +
-                  "\"]\r\n[Board \"4\"]\r\n" + "[Deal \"" + kDealText + "\r\n",
+              "[Dealer \"W\"]\r\n[Vulnerable \"EW\"]\r\n[Deal \"" + kWorkedDealText +
+                  "\"]\r\n[Board \"4\"]\r\n" + "[Deal \"" + kWorkedDealText + "\r\n",
               {16, 4}),
   });
 }
 
 TEST(PbnReader, DealTexts) {
   // Every hand of the text lands one seat further on.
-  const DealVector moved_on = deal_from_hands(kSouthHand, kWestHand, kNorthHand, kEastHand);
-  const DealVector seven_twice =
-      deal_from_hands(kNorthHand, kEastHand, kSouthHand, "KT.QT8753.J62.Q7");
+  const auto [north, east, south, west] = kWorkedHands;
+  const DealVector moved_on = deal_from_hands(south, west, north, east);
+  const DealVector seven_twice = deal_from_hands(north, east, south, "KT.QT8753.J62.Q7");
   run_cases({
       written(
           "West first, any other character passed over, nothing read after 52 cards",
@@ -173,26 +165,28 @@ TEST(PbnReader, DealTexts) {
       rejected("a tab between hands",
                "S:J9852.2.K983.AK7\tKT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943",
                "13 cards!? error!\n"),
+      rejected("byte 31 ends the text like every byte below it",
+               "S:J9852.2.K983.AK7 KT.QT8753.J62.Q5\x1f" "7.AK964.AQ7.T862 AQ643.J.T54.J943", "26 cards!? error!\n"),
       rejected("a byte above 127 ends the text",
                "S:J9852.2.K983.AK7 KT.QT8753.J62.Q5 7.AK964\xE9.AQ7.T862 AQ643.J.T54.J943",
                "32 cards!? error!\n"),
       rejected("a fourth full stop in one hand",
                "S:J9852.2.K983.AK7. KT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943",
                "error!\n"),
-      rejected("lower-case direction letter", "s" + kDealText.substr(1),
+      rejected("lower-case direction letter", "s" + kWorkedDealText.substr(1),
                "first direction not recognized"),
       {"a rejected deal ends the run; earlier deals stay",
-       deal_tag() + deal_tag("x" + kDealText.substr(1)) + deal_tag(),
+       deal_tag() + deal_tag("x" + kWorkedDealText.substr(1)) + deal_tag(),
        boards({1}) + "first direction not recognized", boards({1}), kFailureStatus},
       {"a card named twice is written unplaced, then the run ends",
        deal_tag("S:J9852.2.K983.AK7 KT.QT8753.J62.Q7 7.AK964.AQ7.T862 AQ643.J.T54.J943") +
            deal_tag(),
-       deal_text(seven_twice, 1) + std::string(kBadDeal), deal_text(seven_twice, 1), kFailureStatus},
+       deal_text(seven_twice, 1) + kNotABridgeDeal, deal_text(seven_twice, 1), kFailureStatus},
       {"a card missing from a deal between good ones",
-       deal_tag() + deal_tag(kDealText.substr(0, kDealText.size() - 1)) + deal_tag(),
+       deal_tag() + deal_tag(kWorkedDealText.substr(0, kWorkedDealText.size() - 1)) + deal_tag(),
        boards({1}) + "51 cards!? error!\n", boards({1}), kFailureStatus},
       {"values that start with two quotes",
-       tag("Board", "\"5") + deal_tag() + deal_tag("\"" + kDealText) + deal_tag(),
+       tag("Board", "\"5") + deal_tag() + deal_tag("\"" + kWorkedDealText) + deal_tag(),
        boards({1}) + "first direction not recognized", boards({1}), kFailureStatus},
   });
 }

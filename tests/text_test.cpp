@@ -1,10 +1,11 @@
-#include "platform/text_input.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
+#include "readers/text_input.hpp"
 #include "support/run.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,9 +16,9 @@ namespace {
 
 using namespace std::string_literals;
 
-// Every read of the file, limit bytes at a time; the same whatever the size
-// of the blocks the file is read in.
-std::vector<std::string> reads_of(const std::string& bytes, int limit) {
+// Every read of the file, at most room bytes at a time; the same whatever
+// the size of the blocks the file is read in.
+std::vector<std::string> reads_of(const std::string& bytes, std::size_t room) {
   TempDir dir;
   std::vector<std::vector<std::string>> results;
   for (const std::size_t block : {std::size_t{1} << 16, std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
@@ -25,11 +26,8 @@ std::vector<std::string> reads_of(const std::string& bytes, int limit) {
     EXPECT_TRUE(input.open(dir.write("input.txt", bytes).c_str()));
     input.set_block_size(block);
     std::vector<std::string>& reads = results.emplace_back();
-    std::vector<char> buffer(static_cast<std::size_t>(limit));
-    for (int got; (got = input.read_text(buffer.data(), limit)) > 0;) {
-      EXPECT_EQ(buffer[static_cast<std::size_t>(got)], '\0');
-      reads.emplace_back(buffer.data(), static_cast<std::size_t>(got));
-    }
+    std::vector<char> buffer(room);
+    for (std::string_view read; !(read = input.next_line(buffer)).empty();) reads.emplace_back(read);
     EXPECT_EQ(reads, results.front()) << "blocks of " << block;
   }
   return results.front();
@@ -39,31 +37,31 @@ TEST(TextInput, ReadsLinesTheWayATextStreamDoes) {
   struct Case {
     const char* name;
     std::string bytes;
-    int limit;
+    std::size_t room;
     std::vector<std::string> reads;
   };
   const Case cases[] = {
-      {"CR LF is one line end", "a\r\nb\r\n", 1024, {"a\n", "b\n"}},
-      {"lone CR stays", "a\rb\r", 1024, {"a\rb\r"}},
-      {"CR CR LF", "a\r\r\n", 1024, {"a\r\n"}},
-      {"last line without line end", "a\nbc", 1024, {"a\n", "bc"}},
-      {"full read leaves the line end", "abc\nd", 4, {"abc", "\n", "d"}},
-      {"CR LF after a full read", "ab\r\nc", 3, {"ab", "\n", "c"}},
-      {"zero bytes are counted", "a\0b\nc"s, 1024, {"a\0b\n"s, "c"}},
-      {"long line in pieces", std::string(2050, 'x') + "\n", 1024,
+      {"CR LF is one line end", "a\r\nb\r\n", kLineLength, {"a\n", "b\n"}},
+      {"lone CR stays", "a\rb\r", kLineLength, {"a\rb\r"}},
+      {"CR CR LF", "a\r\r\n", kLineLength, {"a\r\n"}},
+      {"last line without line end", "a\nbc", kLineLength, {"a\n", "bc"}},
+      {"full read leaves the line end", "abc\nd", 3, {"abc", "\n", "d"}},
+      {"CR LF after a full read", "ab\r\nc", 2, {"ab", "\n", "c"}},
+      {"zero bytes are counted", "a\0b\nc"s, kLineLength, {"a\0b\n"s, "c"}},
+      {"long line in pieces", std::string(2050, 'x') + "\n", kLineLength,
        {std::string(1023, 'x'), std::string(1023, 'x'), "xxxx\n"}},
-      {"empty file", "", 1024, {}},
-      {"Ctrl-Z ends the input", "a\nb\x1a\0\0c\n"s, 1024, {"a\n", "b"}},
-      {"Ctrl-Z first", "\x1a" "a\n", 1024, {}},
-      {"CR before Ctrl-Z stays", "a\r\x1a\n", 1024, {"a\r"}},
-      {"byte order mark skipped", "\xEF\xBB\xBF" "a\n", 1024, {"a\n"}},
-      {"byte order mark alone", "\xEF\xBB\xBF", 1024, {}},
-      {"only at the very start", "a\n\xEF\xBB\xBF" "b", 1024, {"a\n", "\xEF\xBB\xBF" "b"}},
-      {"start of a mark is text", "\xEF\xBB" "a", 1024, {"\xEF\xBB" "a"}},
+      {"empty file", "", kLineLength, {}},
+      {"Ctrl-Z ends the input", "a\nb\x1a\0\0c\n"s, kLineLength, {"a\n", "b"}},
+      {"Ctrl-Z first", "\x1a" "a\n", kLineLength, {}},
+      {"CR before Ctrl-Z stays", "a\r\x1a\n", kLineLength, {"a\r"}},
+      {"byte order mark skipped", "\xEF\xBB\xBF" "a\n", kLineLength, {"a\n"}},
+      {"byte order mark alone", "\xEF\xBB\xBF", kLineLength, {}},
+      {"only at the very start", "a\n\xEF\xBB\xBF" "b", kLineLength, {"a\n", "\xEF\xBB\xBF" "b"}},
+      {"start of a mark is text", "\xEF\xBB" "a", kLineLength, {"\xEF\xBB" "a"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(reads_of(c.bytes, c.limit), c.reads);
+    EXPECT_EQ(reads_of(c.bytes, c.room), c.reads);
   }
 }
 
@@ -72,7 +70,7 @@ TEST(TextInput, CrLfAcrossTheInternalBuffer) {
     SCOPED_TRACE(before);
     const std::string bytes = std::string(before, 'x') + "\r\ny\r";
     std::string joined;
-    for (const std::string& piece : reads_of(bytes, 1024)) joined += piece;
+    for (const std::string& piece : reads_of(bytes, kLineLength)) joined += piece;
     EXPECT_EQ(joined, std::string(before, 'x') + "\ny\r");
   }
 }
@@ -82,8 +80,8 @@ TEST(TextInput, RefusesDirectoriesAndMissingFiles) {
   TextInput input;
   EXPECT_FALSE(input.open(dir.path().c_str()));
   EXPECT_FALSE(input.open((dir.path() / "missing.pbn").c_str()));
-  char buffer[8];
-  EXPECT_EQ(input.read_text(buffer, sizeof buffer), -1);
+  std::array<char, 8> buffer;
+  EXPECT_TRUE(input.next_line(buffer).empty());
 }
 
 // A stream whose reads fail once the given number of bytes was delivered,
@@ -119,15 +117,15 @@ TEST(TextInput, ReadErrorEndsTheInputAndIsKept) {
     TextInput input;
     input.attach(failing_stream(bytes, good));
     std::size_t delivered = 0;
-    char buffer[16];
-    for (int got; (got = input.read_text(buffer, sizeof buffer)) > 0;) delivered += static_cast<std::size_t>(got);
+    std::array<char, 15> buffer;
+    for (std::string_view read; !(read = input.next_line(buffer)).empty();) delivered += read.size();
     EXPECT_TRUE(input.failed());
     EXPECT_LE(delivered, good);
   }
   TextInput whole;
   whole.attach(failing_stream("a\n", 2));
-  char buffer[16];
-  while (whole.read_text(buffer, sizeof buffer) > 0) {
+  std::array<char, 15> buffer;
+  while (!whole.next_line(buffer).empty()) {
   }
   EXPECT_TRUE(whole.failed());  // the read after the last byte fails too
 }

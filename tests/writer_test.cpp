@@ -9,43 +9,37 @@
 namespace pipsweep::testing {
 namespace {
 
-// Runs write_deal in this process with a scratch output file and captures
-// both destinations.
+// Runs write_deal in this process with a writer of its own and a scratch
+// output file, and captures both destinations.
 class WriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_symbols_ = run_state.direction_symbols;
-    run_state.output_stream = std::tmpfile();
-    ASSERT_NE(run_state.output_stream, nullptr);
+    writer_.output_stream = std::tmpfile();
+    ASSERT_NE(writer_.output_stream, nullptr);
   }
-  void TearDown() override {
-    std::fclose(run_state.output_stream);
-    run_state.output_stream = nullptr;
-    run_state.direction_symbols = saved_symbols_;
-  }
+  void TearDown() override { std::fclose(writer_.output_stream); }
 
   struct Written {
     std::string console;
     std::string file;
-    std::int32_t result;
+    bool bridge_deal;
   };
 
   Written write(const DealVector& deal, std::int32_t board) {
-    std::rewind(run_state.output_stream);
+    std::rewind(writer_.output_stream);
     ::testing::internal::CaptureStdout();
-    const std::int32_t result = write_deal(deal, board);
-    Written w{::testing::internal::GetCapturedStdout(), {}, result};
-    std::fflush(run_state.output_stream);
-    const long size = std::ftell(run_state.output_stream);
-    std::rewind(run_state.output_stream);
+    const bool bridge_deal = writer_.write_deal(deal, board);
+    Written w{::testing::internal::GetCapturedStdout(), {}, bridge_deal};
+    std::fflush(writer_.output_stream);
+    const long size = std::ftell(writer_.output_stream);
+    std::rewind(writer_.output_stream);
     w.file.resize(static_cast<std::size_t>(size));
-    EXPECT_EQ(std::fread(w.file.data(), 1, w.file.size(), run_state.output_stream), w.file.size());
-    std::rewind(run_state.output_stream);
+    EXPECT_EQ(std::fread(w.file.data(), 1, w.file.size(), writer_.output_stream), w.file.size());
+    std::rewind(writer_.output_stream);
     return w;
   }
 
- private:
-  std::array<char, 6> saved_symbols_{};
+  DealWriter writer_;
 };
 
 DealVector deal_where(HandCode (*hand_of)(int card)) {
@@ -79,18 +73,17 @@ TEST_F(WriterTest, DirectionLinesAndBoardLines) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::int32_t before = run_state.deals_written;
+    const std::int32_t before = writer_.deals_written;
     const Written w = write(c.deal, c.board);
     EXPECT_EQ(w.file, c.lines);
     EXPECT_EQ(w.console, c.complete ? c.lines : c.lines + "Not a proper bridge file??\n");
-    EXPECT_EQ(w.result == 0, c.complete);
-    EXPECT_LT(w.result, c.complete ? 1 : 0);
-    EXPECT_EQ(run_state.deals_written, before + 1);
+    EXPECT_EQ(w.bridge_deal, c.complete);
+    EXPECT_EQ(writer_.deals_written, before + 1);
   }
 }
 
 TEST_F(WriterTest, ShortSymbolArgumentWritesZeroBytes) {
-  run_state.direction_symbols = {'A', 'B', '\0', '\0', '?', '\0'};
+  writer_.direction_symbols = {'A', 'B', '\0', '\0', '?', '\0'};
   const DealVector by_suit = deal_where([](int card) { return card / 13; });
   const Written w = write(by_suit, 0);
   std::string expected = " AAA AAA AAA AAA A BBB BBB BBB BBB B";
@@ -104,7 +97,7 @@ TEST_F(WriterTest, ShortSymbolArgumentWritesZeroBytes) {
   EXPECT_EQ(w.file.size(), 73u);
   EXPECT_EQ(w.file, expected);
   EXPECT_EQ(w.console, expected);
-  EXPECT_EQ(w.result, 0);
+  EXPECT_TRUE(w.bridge_deal);
 }
 
 }  // namespace

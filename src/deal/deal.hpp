@@ -30,26 +30,24 @@ constexpr int card_index(int suit, int rank) {
   return suit * kRankCount + rank;
 }
 
-// What the driver, the readers and the writer share for one run, with its
-// start values; assigning a fresh RunState starts a run anew.
-struct RunState {
+// What a run writes its deals with. The driver sets it up from the command
+// line, opens and closes the output file, and hands it to the reader.
+struct DealWriter {
   // One symbol per HandCode, zero-terminated. -d replaces the first four;
   // the fifth, for an unplaced card, never changes.
   std::array<char, 6> direction_symbols{'T', 'R', 'D', 'L', '?', '\0'};
+  // The open "_pipsweep.txt".
+  std::FILE* output_stream = nullptr;
   // Deals handed to write_deal during this run.
   std::int32_t deals_written = 0;
   // On with -p; the answer "q" at a pause switches it off for good.
-  int pause_mode = 0;
-  // The open "_pipsweep.txt"; the driver opens and closes it.
-  std::FILE* output_stream = nullptr;
+  bool pause_mode = false;
+
+  // Writes the deal (and its board line unless board is 0) to the console
+  // and to the output stream, counts it, warns when it is no bridge deal (a
+  // card without a hand, or a hand without exactly 13 cards) and pauses in
+  // pause mode. False for a deal that is no bridge deal: the reader stops.
+  bool write_deal(const DealVector& deal, std::int32_t board);
 };
-
-extern RunState run_state;
-
-// Writes the deal (and its board line unless board is 0) to the console and
-// to the output stream, counts it, warns when it is no bridge deal (a card
-// without a hand, or a hand without exactly 13 cards) and pauses in pause
-// mode. Returns 0 for a bridge deal, negative otherwise: the reader stops.
-std::int32_t write_deal(const DealVector& deal, std::int32_t board);
 
 }  // namespace pipsweep

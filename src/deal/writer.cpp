@@ -4,119 +4,96 @@
 #include "platform/desktop.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+#include <cstdio>
+#include <limits>
 #include <string_view>
 
 namespace pipsweep {
 
-RunState run_state;
-
 namespace {
 
-// 52 symbols in groups of 3, 3, 3, 3 and 1 per suit, each group led by a
-// blank: 72 characters and the line end.
-constexpr std::size_t kLineLength = 72;
-constexpr std::string_view kBoardPrefix = "Board ";
-// The board line at its longest ("Board -2147483648\n") and the direction line.
-constexpr std::size_t kDealTextSize = kBoardPrefix.size() + 12 + kLineLength + 1;
-using DealText = std::array<char, kDealTextSize>;
+// The board line at its longest: "Board -2147483648" and the line end.
+constexpr std::string_view kBoardWord = "Board ";
+constexpr std::size_t kLongestBoardLine = kBoardWord.size() + std::numeric_limits<std::int32_t>::digits10 + 3;
+// The direction line: per suit 13 symbols in groups of 3, 3, 3, 3 and 1,
+// each group led by a blank (72 characters in all), then the line end.
+constexpr int kGroupSize = 3;
+constexpr std::size_t kDirectionLineLength = 73;
 
-// The direction line with every symbol place still blank.
-constexpr std::array<char, kLineLength + 1> kBlankLine = [] {
-  std::array<char, kLineLength + 1> line{};
-  line.fill(' ');
-  line[kLineLength] = '\n';
-  return line;
-}();
-
-// Where each card's symbol stands in the direction line.
-constexpr std::array<std::uint8_t, kCardCount> kSymbolColumn = [] {
-  std::array<std::uint8_t, kCardCount> column{};
-  std::size_t n = 0;
-  for (int card = 0; card < kCardCount; ++card) {
-    if (card % kRankCount % 3 == 0) ++n;
-    column[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>(n++);
-  }
-  return column;
-}();
-static_assert(kSymbolColumn[kCardCount - 1] == kLineLength - 1);
-
-// Cards per hand, the last entry for cards without a hand.
-using HandCounts = std::array<int, kHandCount + 1>;
+// The deal as both destinations get it: its board line and direction line.
+using DealText = std::array<char, kLongestBoardLine + kDirectionLineLength>;
 // The hand of each card as written, kNoHand for every code above kWest.
 using WrittenHands = std::array<std::uint8_t, kCardCount>;
+// Cards per hand, the last entry for cards without a hand.
+using HandCounts = std::array<int, kHandCount + 1>;
 
-// Writes the direction line at line, and the hand of each card and the
-// cards of each hand.
-void build_line(const DealVector& deal, char* line, WrittenHands& hands, HandCounts& counts) {
-  std::memcpy(line, kBlankLine.data(), kBlankLine.size());
-  const std::array<char, 6>& symbols = run_state.direction_symbols;
-  counts.fill(0);
-  for (std::size_t card = 0; card < deal.size(); ++card) {
-    // Out-of-range codes can only mean "not placed"; never index past the table.
-    auto code = static_cast<std::uint32_t>(deal[card]);
-    if (code > static_cast<std::uint32_t>(kWest)) code = static_cast<std::uint32_t>(kNoHand);
-    ++counts[code];
-    hands[card] = static_cast<std::uint8_t>(code);
-    line[kSymbolColumn[card]] = symbols[code];
+// Writes the board line at out, none for board 0; returns its end.
+char* put_board_line(std::int32_t board, char* out, char* room_end) {
+  if (board == 0) return out;
+  out = std::copy(kBoardWord.begin(), kBoardWord.end(), out);
+  // Leaves room for the line end; a number that does not fit shows cut.
+  out = std::to_chars(out, room_end - 1, board).ptr;
+  *out++ = '\n';
+  return out;
+}
+
+// Writes the direction line at out, and the hand of each card and the cards
+// of each hand; returns its end.
+char* put_direction_line(const DealVector& deal, const std::array<char, 6>& symbols, char* out,
+                         WrittenHands& hands, HandCounts& counts) {
+  for (int suit = 0; suit < kSuitCount; ++suit) {
+    for (int rank = 0; rank < kRankCount; ++rank) {
+      if (rank % kGroupSize == 0) *out++ = ' ';
+      const auto card = static_cast<std::size_t>(card_index(suit, rank));
+      // A code out of range can only mean "not placed".
+      HandCode hand = deal[card];
+      if (hand < kNorth || hand > kWest) hand = kNoHand;
+      hands[card] = static_cast<std::uint8_t>(hand);
+      ++counts[static_cast<std::size_t>(hand)];
+      *out++ = symbols[static_cast<std::size_t>(hand)];
+    }
   }
+  *out++ = '\n';
+  return out;
 }
 
-// A bridge deal gives every card a hand and every hand 13 cards; anything
-// else would foul the board at the table.
-bool is_bridge_deal(const HandCounts& counts) {
-  return std::all_of(counts.begin(), counts.begin() + kHandCount,
-                     [](int cards) { return cards == kRankCount; });
-}
-
-// The board line (none for board 0) and the direction line, as both
-// destinations get them; returns the length.
-std::size_t build_deal_text(const DealVector& deal, std::int32_t board, DealText& text,
-                            WrittenHands& hands, HandCounts& counts) {
-  char* const end = text.data() + text.size();
-  char* out = text.data();
-  if (board != 0) {
-    out = std::copy(kBoardPrefix.begin(), kBoardPrefix.end(), out);
-    out = std::to_chars(out, end, board).ptr;
-    *out++ = '\n';
-  }
-  build_line(deal, out, hands, counts);
-  return static_cast<std::size_t>(out - text.data()) + kBlankLine.size();
-}
-
-void pause_for_user() {
+// True while the user wants to pause after the next deal too.
+bool pause_for_user(std::FILE* output_stream) {
   // The user may end the run here (Ctrl-C, or closing the console window):
   // every deal shown so far must be in the file by then.
-  if (run_state.output_stream != nullptr) std::fflush(run_state.output_stream);
+  if (output_stream != nullptr) std::fflush(output_stream);
   std::fputc('>', stdout);
   std::fflush(stdout);
   platform::discard_typed_ahead();
-  if (platform::read_console_char() == 'q') run_state.pause_mode = 0;
+  return platform::read_console_char() != 'q';
 }
 
 }  // namespace
 
-std::int32_t write_deal(const DealVector& deal, std::int32_t board) {
-  // One block per destination: the console gets it whole before the file.
+bool DealWriter::write_deal(const DealVector& deal, std::int32_t board) {
   DealText text;
-  WrittenHands hands{};
+  WrittenHands hands;
   HandCounts counts{};
-  const std::size_t length = build_deal_text(deal, board, text, hands, counts);
+  char* end = put_board_line(board, text.data(), text.data() + kLongestBoardLine);
+  end = put_direction_line(deal, direction_symbols, end, hands, counts);
+  const auto length = static_cast<std::size_t>(end - text.data());
+  // The console gets the deal first, then the file.
   std::fwrite(text.data(), 1, length, stdout);
-  if (run_state.output_stream != nullptr) std::fwrite(text.data(), 1, length, run_state.output_stream);
-  ++run_state.deals_written;
-  // Unplaced cards are counted once per destination, so they give twice
-  // their number; a deal that places every card but not 13 to a hand gives -1.
-  std::int32_t result = -2 * counts[kNoHand];
-  if (result == 0 && !is_bridge_deal(counts)) result = -1;
-  if (result < 0) std::puts("Not a proper bridge file??");
+  if (output_stream != nullptr) std::fwrite(text.data(), 1, length, output_stream);
+  ++deals_written;
+  // A bridge deal gives every card a hand and every hand 13 cards; anything
+  // else would foul the board at the table.
+  const bool bridge_deal =
+      std::all_of(counts.begin(), counts.begin() + kHandCount, [](int cards) { return cards == kRankCount; });
+  if (!bridge_deal) std::puts("Not a proper bridge file??");
   std::fflush(stdout);
   platform::show_deal(board, hands.data());
-  if (run_state.pause_mode != 0) pause_for_user();
-  return result;
+  if (pause_mode) pause_mode = pause_for_user(output_stream);
+  return bridge_deal;
 }
 
 }  // namespace pipsweep

@@ -1,15 +1,12 @@
-#include "deal/deal.hpp"
 #include "driver/driver.hpp"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
 
 namespace pipsweep {
-
-PathBuffer input_path{};
-PathBuffer output_file_name{};
 
 namespace {
 
@@ -25,7 +22,7 @@ void print_help() {
   std::puts(" -h : show this help, then quit");
 }
 
-void print_instructions() {
+void print_instructions(const DealWriter& writer) {
   std::puts(kProgramTitle);
   std::puts("This program reads a bridge file and gives directives for dealing sorted decks");
   std::puts("Cards should be sorted in the order spades, hearts, diamonds, clubs,");
@@ -33,13 +30,14 @@ void print_instructions() {
   std::puts("Take off the cards in sequential order");
   std::puts("The output of this program tells you where to put each card:");
   // %c prints a zero-byte symbol as the zero byte, as the writer does.
-  std::printf("%c = North, %c = East, %c = South, %c = West\n", run_state.direction_symbols[0],
-              run_state.direction_symbols[1], run_state.direction_symbols[2], run_state.direction_symbols[3]);
+  const std::array<char, 6>& symbols = writer.direction_symbols;
+  std::printf("%c = North, %c = East, %c = South, %c = West\n", symbols[0], symbols[1], symbols[2], symbols[3]);
 }
 
 }  // namespace
 
 int pipsweep_main(int argc, char** argv) {
+  DealWriter writer;
   int option = 0;
   while ((option = ::getopt(argc, argv, kOptionString)) != -1) {
     switch (option) {
@@ -48,11 +46,11 @@ int pipsweep_main(int argc, char** argv) {
         std::fflush(stdout);
         return 0;
       case 'p':
-        run_state.pause_mode = 1;
+        writer.pause_mode = true;
         break;
       case 'd':
         // Fills with zero bytes when the argument is shorter than four.
-        std::strncpy(run_state.direction_symbols.data(), ::optarg, 4);
+        std::strncpy(writer.direction_symbols.data(), ::optarg, 4);
         break;
       default:
         std::printf("option %c ignored\n", ::optopt);
@@ -60,9 +58,8 @@ int pipsweep_main(int argc, char** argv) {
     }
   }
   const char* operand = ::optind < argc ? argv[::optind] : nullptr;
-  std::strcpy(output_file_name.data(), "_pipsweep.txt");
-  print_instructions();
-  return run_input(operand);
+  print_instructions(writer);
+  return run_input(operand, writer);
 }
 
 }  // namespace pipsweep

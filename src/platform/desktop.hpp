@@ -1,6 +1,6 @@
-// The desktop services the tool uses: the current directory, the file-open
-// dialog, the end-of-run message box, and the page that shows each deal.
-// Windows has the first three; elsewhere they are stood in for.
+// The desktop services the tool uses: the file-open dialog, the end-of-run
+// message box, and the page that shows each deal. Windows has the first two;
+// elsewhere they are stood in for.
 #pragma once
 
 #include <cstddef>
@@ -8,13 +8,6 @@
 #include <string>
 
 namespace pipsweep::platform {
-
-enum class DirectoryResult { ok, too_long, failed };
-
-// Copies the current directory into buffer (capacity bytes, zero-terminated).
-DirectoryResult current_directory(char* buffer, std::size_t capacity);
-
-void set_current_directory(const char* path);
 
 // Asks the user for a bridge file: the Windows file-open dialog; elsewhere
 // the desktop's file chooser when a desktop and zenity are there, otherwise

@@ -31,21 +31,6 @@ constexpr WORD kFailureIcon = IDI_STOP;
 
 }  // namespace
 
-DirectoryResult current_directory(char* buffer, std::size_t capacity) {
-  const DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(capacity), buffer);
-  if (length != 0 && length < capacity) return DirectoryResult::ok;
-  // On a too small buffer the call returns the size it needs and leaves the
-  // buffer undefined.
-  buffer[0] = '\0';
-  return length == 0 ? DirectoryResult::failed : DirectoryResult::too_long;
-}
-
-void set_current_directory(const char* path) {
-  // A failure here changes nothing useful: the output still goes where the
-  // current directory is.
-  ::SetCurrentDirectoryA(path);
-}
-
 // The dialog writes the full path into a MAX_PATH buffer, the size of the
 // driver's path buffers, so what comes back always fits. A path too long for
 // it makes the dialog fail, like a cancel: nothing chosen.

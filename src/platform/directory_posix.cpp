@@ -1,6 +1,6 @@
 // The current directory on POSIX systems, and in the browser the in-memory
 // file system's, where the page puts the deal file and finds _pipsweep.txt.
-#include "platform/desktop.hpp"
+#include "platform/directory.hpp"
 
 #include <cerrno>
 

@@ -1,144 +1,90 @@
-#include "readers/csv.hpp"
-
+// CSV: one deal per line, 16 comma-separated suit fields (North's spades
+// first, West's clubs last) and the board number behind them.
 #include "readers/readers.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <string_view>
 
 namespace pipsweep {
 
 namespace {
 
-// What a byte of the card part does: a rank letter places a card, a comma
-// moves to the next suit field, anything else is passed over. Deal
-// generators write the honours either in English or in Dutch (H, V, B), so
-// both count; lower case does not.
-struct CsvByte {
-  std::int8_t place;   // rank position, or kSparePlace for a byte that is no card
-  std::int8_t cards;   // 1 for a card
-  std::int8_t fields;  // 1 for a comma
-};
-
-constexpr std::array<CsvByte, 256> kCsvBytes = [] {
-  std::array<std::int8_t, 256> ranks = kRankOfByte;
-  ranks['H'] = ranks['K'];
-  ranks['V'] = ranks['Q'];
-  ranks['B'] = ranks['J'];
-  const std::array<std::int8_t, 256> places = place_table(ranks);
-  std::array<CsvByte, 256> table{};
-  for (std::size_t value = 0; value < table.size(); ++value) {
-    const std::int8_t place = places[value];
-    table[value] = {place, static_cast<std::int8_t>(place != kSparePlace ? 1 : 0),
-                    static_cast<std::int8_t>(value == ',' ? 1 : 0)};
-  }
-  return table;
-}();
-
 // The 16 suit fields, North's spades to West's clubs.
-constexpr unsigned kSuitFields = kHandCount * kSuitCount;
+constexpr int kSuitFields = kHandCount * kSuitCount;
+
+// The rank position of a card letter. Deal generators write the honours
+// either in English or in Dutch (H, V, B), so both count; lower case does
+// not.
+int csv_rank_of(char c) {
+  switch (c) {
+    case 'H': return rank_of('K');
+    case 'V': return rank_of('Q');
+    case 'B': return rank_of('J');
+    default: return rank_of(c);
+  }
+}
 
 // The byte at i, with the end of the text reading as the terminating zero.
-constexpr char byte_at(std::string_view text, std::size_t i) {
-  return i < text.size() ? text[i] : '\0';
-}
+constexpr char byte_at(std::string_view text, std::size_t i) { return i < text.size() ? text[i] : '\0'; }
 
-void report_card_count(int cards) {
-  std::printf("%d cards!? ", cards);
-  std::puts("error!");
-}
-
-// Places the cards of the card part. Returns the number of cards counted
-// (52 at most; the scan stops right behind the 52nd) or -1 after reporting
-// a fifth hand; position receives the index right behind the last byte read.
-int scan_cards(std::string_view text, DealVector& deal, std::size_t& position) {
-  CardPlaces placed;
-  unsigned field = 0;  // never negative, so the suit and hand come by shifts
-  int cards = 0;
-  int result = 0;
-  std::size_t i = 0;
-  for (;;) {
-    const CsvByte& byte = kCsvBytes[static_cast<unsigned char>(text[i++])];
-    // A card listed twice is overwritten and counted again; write_deal then
-    // finds the card that this leaves without a hand.
-    placed.put(static_cast<int>(field % kSuitCount) * kPlacesPerSuit, byte.place,
-               static_cast<HandCode>(field / kSuitCount));
-    cards += byte.cards;
-    if (cards == kCardCount) break;
-    field += static_cast<unsigned>(byte.fields);
-    if (field == kSuitFields) {
-      std::puts("error!");
-      result = -1;
-      break;
-    }
-    if (is_end_byte(byte_at(text, i))) break;
-  }
-  placed.copy_to(deal);
-  position = i;
-  return result < 0 ? result : cards;
-}
-
-// Finds the board number behind the card part: the byte right behind the
-// 52nd card is only checked for the end of the text, then the first digit
+// Finds the board number behind the card part, which ends at position: the
+// byte there is only checked for the end of the text, then the first digit
 // after it starts the number. A sign is never read, so -12 gives 12.
-int scan_board_number(std::string_view text, std::size_t position, std::int32_t& board) {
+bool scan_board_number(std::string_view text, std::size_t position, std::int32_t& board) {
   while (!is_end_byte(byte_at(text, position))) {
     ++position;
     if (!is_digit(byte_at(text, position))) continue;
-    if (scan_decimal(text.substr(position), board) == ScanResult::number) return 0;
+    if (scan_decimal(text.substr(position), board) == ScanResult::number) return true;
     // Any value taken from the overflowing digits would be a board nobody
     // wrote, so such a line is refused like any other broken one.
-    std::puts("board number too large");
-    std::puts("error!");
-    return -1;
+    return refuse("board number too large\nerror!\n");
   }
-  std::puts("no board number");
-  std::puts("error!");
-  return -1;
+  return refuse("no board number\nerror!\n");
+}
+
+// Parses one line, taken up to its first zero byte. True when it held 52
+// cards and a board number; otherwise says why and returns false, leaving
+// board untouched.
+bool parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
+  const std::string_view text = c_text(line);
+  deal.fill(kNoHand);
+  int field = 0;
+  int cards = 0;
+  std::size_t i = 0;
+  // The card part ends right behind the 52nd card, or at an end byte.
+  while (cards < kCardCount && !is_end_byte(byte_at(text, i))) {
+    const char c = text[i++];
+    if (c == ',') {
+      // The next suit; the comma after a hand's clubs moves on to the next
+      // hand, and there is none after West.
+      if (++field == kSuitFields) return refuse("error!\n");
+    } else if (const int rank = csv_rank_of(c); rank >= 0) {
+      // A card listed twice is overwritten and counted again; write_deal
+      // then finds the card that this leaves without a hand.
+      deal[static_cast<std::size_t>(card_index(field % kSuitCount, rank))] = field / kSuitCount;
+      ++cards;
+    }
+  }
+  if (cards != kCardCount) return refuse("%d cards!? error!\n", cards);
+  return scan_board_number(text, i, board);
 }
 
 }  // namespace
 
-int parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
-  const std::string_view text = c_text(line);
-  deal.fill(kNoHand);
-  if (is_end_byte(byte_at(text, 0))) {
-    report_card_count(0);
-    return -1;
-  }
-  std::size_t position = 0;
-  const int cards = scan_cards(text, deal, position);
-  if (cards < 0) return -1;
-  if (cards != kCardCount) {
-    report_card_count(cards);
-    return -1;
-  }
-  return scan_board_number(text, position, board);
-}
-
-int read_csv_record(CsvLine& line, DealVector& deal, std::int32_t& board) {
-  std::string_view text;
-  std::string_view whole;
-  do {
-    const int got = read_input_line(line, text, &whole);
-    if (got < 0) return got;
-  } while (is_blank(whole));
-  return parse_csv_line(text, deal, board) < 0 ? kNotADeal : 0;
-}
-
-int read_csv_file() {
-  // One line buffer for the whole file, and most lines are looked at
-  // where they were read, not copied into it.
-  CsvLine line;
-  DealVector deal{};
+ReadResult read_csv_file(TextInput& input, DealWriter& writer) {
+  std::array<char, kLineLength> buffer;
+  DealVector deal;
   std::int32_t board = 0;
-  int result = 0;
-  while ((result = read_csv_record(line, deal, board)) == 0) {
-    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
+  for (std::string_view line; !(line = input.next_line(buffer)).empty();) {
+    // A blank line (zero bytes count as blank) holds no deal.
+    if (is_blank(line)) continue;
+    if (!parse_csv_line(line, deal, board)) return ReadResult::stopped;
+    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
   }
-  return result == kNotADeal ? kStoppedOnBadData : 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

@@ -1,12 +1,12 @@
-#include "readers/dge.hpp"
-
+// DGE: 128-character records holding the four hands in 17-character fields,
+// North, East, South, West, each hand written as rank letters suit by suit.
 #include "readers/readers.hpp"
-#include "readers/text.hpp"
+#include "readers/scan.hpp"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <string_view>
 
 namespace pipsweep {
 
@@ -23,60 +23,45 @@ constexpr char record_byte(std::string_view record, std::size_t offset) {
   return offset < record.size() ? record[offset] : '\n';
 }
 
-constexpr std::array<std::int8_t, 256> kPlaceOfByte = place_table(kRankOfByte);
-
-// Places one hand's cards and counts them; -1 at a fourth separator, with
-// the rest of the field left unread.
-int parse_hand_field(std::string_view record, HandCode hand, CardPlaces& placed, int& card_count) {
-  const std::size_t first = static_cast<std::size_t>(hand) * kHandFieldWidth + 1;
-  int suit_places = 0;  // the current suit's first place
-  for (std::size_t offset = first; offset < first + kCardPositions; ++offset) {
-    const int place = kPlaceOfByte[static_cast<unsigned char>(record_byte(record, offset))];
-    const int separator = static_cast<int>(place == kSparePlace);
-    // A card named twice goes to the later hand and is counted again.
-    placed.put(suit_places, place, hand);
-    card_count += 1 - separator;
-    suit_places += separator * kPlacesPerSuit;
-    if (suit_places == kSuitCount * kPlacesPerSuit) return -1;
+// Fills deal from the four hand fields of one record. False, after saying
+// why (without a line end), when a hand has a fourth separator or the
+// record does not name 52 cards; deal then holds what was placed up to that
+// point.
+bool parse_dge_record(std::string_view record, DealVector& deal) {
+  deal.fill(kNoHand);
+  int cards = 0;
+  for (HandCode hand = kNorth; hand <= kWest; ++hand) {
+    const std::size_t first = static_cast<std::size_t>(hand) * kHandFieldWidth + 1;
+    int suit = 0;
+    for (std::size_t offset = first; offset < first + kCardPositions; ++offset) {
+      if (const int rank = rank_of(record_byte(record, offset)); rank >= 0) {
+        // A card named twice goes to the later hand and is counted again.
+        deal[static_cast<std::size_t>(card_index(suit, rank))] = hand;
+        ++cards;
+      } else if (++suit == kSuitCount) {
+        // Any other byte ends a suit; a fourth one leaves the rest unread.
+        return refuse("error!");
+      }
+    }
   }
-  return 0;
+  if (cards != kCardCount) return refuse("%d cards!? error!", cards);
+  return true;
 }
 
 }  // namespace
 
-int parse_dge_record(std::string_view record, DealVector& deal) {
-  CardPlaces placed;
-  int card_count = 0;
-  int result = 0;
-  for (HandCode hand = kNorth; hand <= kWest && result == 0; ++hand) {
-    result = parse_hand_field(record, hand, placed, card_count);
-  }
-  placed.copy_to(deal);
-  if (result < 0) {
-    std::fputs("error!", stdout);
-    return -1;
-  }
-  if (card_count != kCardCount) {
-    std::printf("%d cards!? ", card_count);
-    std::fputs("error!", stdout);
-    return -1;
-  }
-  return 0;
-}
-
-int read_dge_file() {
-  FixedRecord record;
-  DealVector deal{};
-  std::int32_t record_count = 0;
-  while (read_fixed_record(record) == 0) {
-    // Boards go by place in the file, so a faulty record uses up its number.
-    ++record_count;
-    // A faulty record is still written as far as it was filled; the writer
+ReadResult read_dge_file(TextInput& input, DealWriter& writer) {
+  std::array<char, kFixedRecordLength> buffer;
+  DealVector deal;
+  // Boards go by place in the file, so a faulty record uses up its number.
+  std::int32_t board = 0;
+  for (std::string_view record; !(record = input.next_record(buffer)).empty();) {
+    // A faulty record is still written as far as it was filled: the writer
     // refuses it unless it is a whole bridge deal, and the reading stops.
-    parse_dge_record(record.view(), deal);
-    if (write_deal(deal, record_count) < 0) return kStoppedOnBadData;
+    parse_dge_record(record, deal);
+    if (!writer.write_deal(deal, ++board)) return ReadResult::stopped;
   }
-  return 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

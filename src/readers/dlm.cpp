@@ -1,10 +1,13 @@
-#include "readers/dlm.hpp"
+// DLM: key=value lines; after the "[Document]" line, "To board" announces
+// the last board and every "Board N" key holds a deal as 26 letters.
+#include "readers/readers.hpp"
+#include "readers/scan.hpp"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-
-#include "readers/readers.hpp"
+#include <string_view>
 
 namespace pipsweep {
 
@@ -15,103 +18,98 @@ constexpr std::string_view kLastBoardKey = "to board";
 constexpr std::string_view kBoardWord = "board";
 
 // Each letter carries two cards.
-constexpr int kDealLetters = kCardCount / 2;
+constexpr std::size_t kDealLetters = kCardCount / 2;
 
-constexpr char to_lower_ascii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+using KeyBuffer = std::array<char, kLineLength>;
+
+struct KeyValue {
+  std::string_view key;
+  std::string_view value;
+};
+
+constexpr char to_lower_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Splits a line at its first "=". The key is lower-cased into key_buffer (A
+// to Z only) and, from its second character on, cut at the first end byte;
+// the value is everything after the "=", line end included, and empty
+// without one. The line is taken as a C string: nothing after its first
+// zero byte counts.
+KeyValue split_dlm_line(std::string_view line, KeyBuffer& key_buffer) {
+  line = c_text(line);
+  const std::size_t equals = line.find('=');
+  const std::string_view key = line.substr(0, equals);
+  std::size_t n = 0;
+  for (; n < key.size(); ++n) {
+    // The first character always stays, so an empty line keeps its line end.
+    if (n > 0 && is_end_byte(key[n])) break;
+    key_buffer[n] = to_lower_ascii(key[n]);
+  }
+  const std::string_view value = equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1);
+  return {{key_buffer.data(), n}, value};
 }
 
-// The board number of a key whose first word is "board", or nothing for
-// any other key. A board word without a number that fits in 32 bits gives
-// board number 0, so such a deal is written without a board line instead
-// of borrowing a number from an earlier key.
+// The board number of a key whose first word is "board", or false for any
+// other key. A board word without a number that fits in 32 bits gives board
+// number 0, so such a deal is written without a board line instead of
+// borrowing a number from an earlier key.
 bool board_key_number(std::string_view key, std::int32_t& board) {
   std::size_t start = 0;
   while (start < key.size() && is_c_space(key[start])) ++start;
   std::size_t end = start;
   while (end < key.size() && !is_c_space(key[end])) ++end;
   if (key.substr(start, end - start) != kBoardWord) return false;
-  std::int32_t number = 0;
-  if (scan_decimal(key.substr(end), number) != ScanResult::number) number = 0;
-  board = number;
+  board = 0;
+  scan_decimal(key.substr(end), board);
+  return true;
+}
+
+// Decodes the first 26 characters of value, each a letter "a" to "p" whose
+// high two bits give the hand of one card and whose low two bits the hand
+// of the next. False, after saying so, at the first other character (the
+// deal is then only partly written).
+bool decode_dlm_deal(std::string_view value, DealVector& deal) {
+  for (std::size_t letter = 0; letter < kDealLetters; ++letter) {
+    const char c = letter < value.size() ? value[letter] : '\0';
+    if (c < 'a' || c > 'p') return refuse("error!");
+    const int bits = c - 'a';
+    deal[2 * letter] = bits / kHandCount;
+    deal[2 * letter + 1] = bits % kHandCount;
+  }
   return true;
 }
 
 }  // namespace
 
-int split_dlm_line(std::string_view line, DlmText& key, DlmText& value) {
-  line = c_text(line);
-  const std::size_t equals = line.find('=');
-  std::string_view key_text = line.substr(0, equals);
-
-  std::size_t n = 0;
-  for (; n < key_text.size() && n < key.bytes.size() - 1; ++n) {
-    // The first character always stays, so an empty line keeps its line end.
-    if (n > 0 && is_end_byte(key_text[n])) break;
-    key.bytes[n] = to_lower_ascii(key_text[n]);
-  }
-  key.bytes[n] = '\0';
-  key.length = static_cast<int>(n);
-
-  if (equals != std::string_view::npos) value.assign(line.substr(equals + 1));
-  return 0;
-}
-
-int read_dlm_line(DlmText& line, DlmText& key, DlmText& value) {
-  key.clear();
-  value.clear();
-  const int got = read_input_text(line);
-  if (got < 0) return got;
-  return split_dlm_line(line.view(), key, value);
-}
-
-int decode_dlm_deal(std::string_view value, DealVector& deal) {
-  for (int letter = 0; letter < kDealLetters; ++letter) {
-    const auto at = static_cast<std::size_t>(letter);
-    const char c = at < value.size() ? value[at] : '\0';
-    if (c < 'a' || c > 'p') {
-      std::fputs("error!", stdout);
-      return -1;
-    }
-    const int bits = c - 'a';
-    deal[2 * at] = bits / 4;
-    deal[2 * at + 1] = bits % 4;
-  }
-  return 0;
-}
-
-int read_dlm_file() {
+ReadResult read_dlm_file(TextInput& input, DealWriter& writer) {
+  std::array<char, kLineLength> buffer;
+  KeyBuffer key_buffer;
   bool document_found = false;
   std::int32_t last_board = 0;
-  DlmText line;
-  DlmText key;
-  DlmText value;
-  DealVector deal{};
-
-  while (read_dlm_line(line, key, value) >= 0) {
-    const std::string_view key_text = key.view();
+  DealVector deal;
+  for (std::string_view line; !(line = input.next_line(buffer)).empty();) {
+    const auto [key, value] = split_dlm_line(line, key_buffer);
     if (!document_found) {
       // Everything up to and including the document line is preamble.
-      document_found = key_text == kDocumentKey;
+      document_found = key == kDocumentKey;
       continue;
     }
-    if (key_text == kLastBoardKey) {
+    if (key == kLastBoardKey) {
       // A value without a number that fits in 32 bits keeps the old one.
-      scan_decimal(value.view(), last_board);
+      scan_decimal(value, last_board);
       std::printf("last board = %d\n", last_board);
     }
     std::int32_t board = 0;
-    if (!board_key_number(key_text, board)) continue;
+    if (!board_key_number(key, board)) continue;
     // Boards past the announced last one are not part of the set.
-    if (board > last_board) return 0;
-    if (decode_dlm_deal(value.view(), deal) < 0) return kStoppedOnBadData;
-    if (write_deal(deal, board) < 0) return kStoppedOnBadData;
+    if (board > last_board) return ReadResult::complete;
+    if (!decode_dlm_deal(value, deal)) return ReadResult::stopped;
+    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
   }
   if (!document_found) {
-    std::puts("String [Document] not found!");
-    return kStoppedOnBadData;
+    refuse("String [Document] not found!\n");
+    return ReadResult::stopped;
   }
-  return 0;
+  return ReadResult::complete;
 }
 
 }  // namespace pipsweep

@@ -1,21 +1,27 @@
-// The six format readers. Each works on the open input stream from its
-// current position, hands every deal to write_deal, prints its own
-// diagnostics, and returns when the input ends, write_deal refuses a deal,
+// The six format readers. Each reads its format from the text input's
+// current position, hands every deal to the writer, prints its own
+// diagnostics, and returns when the input ends, the writer refuses a deal,
 // or its format is broken.
 #pragma once
 
+#include "deal/deal.hpp"
+#include "readers/text_input.hpp"
+
 namespace pipsweep {
 
-// 0 when the file was read to its end (or to the last board it announces);
-// kStoppedOnBadData when reading stopped at a format error or a refused
-// deal, so that the deals after it were never read.
-inline constexpr int kStoppedOnBadData = -1;
+enum class ReadResult {
+  // The input was read to its end (or to the last board it announces).
+  complete,
+  // Reading stopped at a format error or a refused deal: the deals after it
+  // were never read.
+  stopped,
+};
 
-int read_pbn_file();
-int read_dup_file();
-int read_dlm_file();
-int read_csv_file();
-int read_bri_file();
-int read_dge_file();
+ReadResult read_pbn_file(TextInput& input, DealWriter& writer);
+ReadResult read_dup_file(TextInput& input, DealWriter& writer);
+ReadResult read_dlm_file(TextInput& input, DealWriter& writer);
+ReadResult read_csv_file(TextInput& input, DealWriter& writer);
+ReadResult read_bri_file(TextInput& input, DealWriter& writer);
+ReadResult read_dge_file(TextInput& input, DealWriter& writer);
 
 }  // namespace pipsweep

@@ -44,14 +44,15 @@ std::string read_file(const fs::path& file) {
 }
 
 RunResult run_pipsweep(const std::vector<std::string>& args, const fs::path& cwd,
-                       const std::optional<std::string>& input, const std::vector<std::string>& env) {
+                       const std::optional<std::string>& input, const std::vector<std::string>& env,
+                       const std::string& program) {
   // Captures go beside cwd, not in it, so a test sees only what the tool made.
   TempDir capture;
   const fs::path out_path = capture.path() / "stdout";
   const fs::path err_path = capture.path() / "stderr";
   const fs::path in_path = input ? capture.write("stdin", *input) : fs::path("/dev/null");
 
-  std::vector<std::string> arg_storage{PIPSWEEP_BINARY};
+  std::vector<std::string> arg_storage{program};
   arg_storage.insert(arg_storage.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& a : arg_storage) argv.push_back(a.data());
@@ -117,8 +118,10 @@ std::string startup_text(std::string_view symbols) {
 }
 
 std::string file_header(std::string_view input_path) {
-  return "Pipsweep V1.2\nBridge file: " + std::string(input_path) + "\n";
+  return kProgramTitle + "\nBridge file: " + std::string(input_path) + "\n";
 }
+
+std::string end_message(std::string_view text) { return "\n[" + kProgramTitle + "] " + std::string(text) + "\n"; }
 
 ReaderRun run_reader(const std::string& file_name, std::string_view bytes,
                      const std::vector<std::string>& options,
@@ -193,5 +196,7 @@ DealVector deal_from_hands(std::string_view north, std::string_view east, std::s
   }
   return deal;
 }
+
+DealVector deal_from_hands(const Hands& hands) { return deal_from_hands(hands[0], hands[1], hands[2], hands[3]); }
 
 }  // namespace pipsweep::testing

@@ -4,6 +4,7 @@
 
 #include "deal/deal.hpp"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -38,15 +39,25 @@ struct RunResult {
   std::string output_file;  // _pipsweep.txt in the working directory
 };
 
-// Runs pipsweep with args in cwd, with no desktop unless env ("NAME=value"
-// entries, replacing the inherited ones) gives one. Standard input comes from
-// input when given, otherwise from /dev/null.
+// Runs pipsweep (the built one unless program names another) with args in
+// cwd, with no desktop unless env ("NAME=value" entries, replacing the
+// inherited ones) gives one. Standard input comes from input when given,
+// otherwise from /dev/null.
 RunResult run_pipsweep(const std::vector<std::string>& args, const std::filesystem::path& cwd,
                        const std::optional<std::string>& input = std::nullopt,
-                       const std::vector<std::string>& env = {});
+                       const std::vector<std::string>& env = {}, const std::string& program = PIPSWEEP_BINARY);
 
+inline const std::string kProgramTitle = "Pipsweep V1.2";
 // What the tool prints before it asks for a file.
 inline const std::string kSelectPrompt = "\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)\n";
+// What a run that wrote no deal prints last.
+inline const std::string kNoDeals = "no deals found.\n";
+// What follows a deal that is no bridge deal.
+inline const std::string kNotABridgeDeal = "Not a proper bridge file??\n";
+
+// The end-of-run message as it reaches standard error without a desktop.
+std::string end_message(std::string_view text);
+inline const std::string kFailureBox = end_message("error, see console window");
 
 // The start-up text with the given four symbols.
 std::string startup_text(std::string_view symbols = "TRDL");
@@ -91,11 +102,25 @@ std::string direction_line(const DealVector& deal);
 // Board line and direction line as the writer prints them.
 std::string deal_text(const DealVector& deal, int board);
 
-// A deal from four hands written as in PBN, North first, e.g.
-// "AKQJ.AKQ.AKQ.AKQ" — suits spades to clubs, ranks AKQJT98765432.
-// Cards not named stay unplaced (code 4).
+// Four hands written as in PBN, North first, e.g. "AKQJ.AKQ.AKQ.AKQ":
+// suits spades to clubs, ranks AKQJT98765432.
+using Hands = std::array<std::string_view, 4>;
+
+// The deal of four hands; cards not named stay unplaced (code 4).
 DealVector deal_from_hands(std::string_view north, std::string_view east, std::string_view south,
                            std::string_view west);
+DealVector deal_from_hands(const Hands& hands);
+
+// A club deal, the worked example of PBN (board 7 from dealer South, both
+// vulnerable), and the same deal as a PBN deal text listing South first.
+inline constexpr Hands kWorkedHands{"7.AK964.AQ7.T862", "AQ643.J.T54.J943", "J9852.2.K983.AK7",
+                                    "KT.QT8753.J62.Q5"};
+inline const std::string kWorkedDealText =
+    "S:J9852.2.K983.AK7 KT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943";
+
+// A deal in rank order: North the top cards of each suit, West the lowest.
+inline constexpr Hands kRankOrderHands{"AKQJ.AKQ.AKQ.AKQ", "T98.JT9.JT9.JT98", "765.8765.876.765",
+                                       "432.432.5432.432"};
 
 inline constexpr int kFailureStatus = 255;
 
