@@ -329,7 +329,7 @@
 
   // Rebuilds what is dealt after a new run or new session settings, and
   // stays on the board shown if it is still dealt.
-  function makeSequence(at = state.sequence === null || state.sequence.length === 0 ? null : entryKey(state.position)) {
+  function makeSequence(at = hasDeals() ? entryKey(state.position) : null) {
     const { first, last, problems } = state.deals.length === 0 ? { first: 0, last: -1, problems: [] } : range();
     const copies = state.session.copies;
     const boards = Math.max(0, last - first + 1);
@@ -351,10 +351,6 @@
         if (`${deals[i]}:${copyOf[i]}` === at) state.position = i;
       }
     }
-    view.from.value = state.session.from;
-    view.to.value = state.session.to;
-    view.copies.value = String(copies);
-    view.copyOrder.value = state.session.order;
   }
 
   function changeSession() {
@@ -365,6 +361,7 @@
       copies: Number.isFinite(copies) ? Math.max(1, Math.min(MAX_COPIES, copies)) : 1,
       order: view.copyOrder.value === 'set' ? 'set' : 'board',
     };
+    view.copies.value = String(state.session.copies);
     if (state.deals === null) return;
     makeSequence();
     if (hasDeals()) showBoard();
@@ -544,6 +541,12 @@
     const place = store.place(key);
     state.file = { name, bytes, key };
     state.session = place?.session ?? { from: '', to: '', copies: 1, order: 'board' };
+    // The fields show the session once, here: a large file's sequence is
+    // rebuilt while it is read, and a field being typed in stays as typed.
+    view.from.value = state.session.from;
+    view.to.value = state.session.to;
+    view.copies.value = String(state.session.copies);
+    view.copyOrder.value = state.session.order;
     state.cursors = new Map(Object.entries(place?.cursors ?? {}));
     state.sequence = null;
     await run(place?.at ?? null);

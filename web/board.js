@@ -160,6 +160,6 @@ window.Pipsweep = window.Pipsweep || {};
 
   window.Pipsweep.board = {
     SUITS, CARD_RANKS, HANDS, SEATS, NO_HAND,
-    cardName, dealerOf, vulnerabilityOf, drawGrid, newGrid, drawHands, curtainSlip,
+    element, cardName, dealerOf, vulnerabilityOf, drawGrid, newGrid, drawHands, curtainSlip,
   };
 })();

@@ -7,7 +7,7 @@
 window.Pipsweep = window.Pipsweep || {};
 
 (() => {
-  const { drawGrid, newGrid, drawHands, curtainSlip } = window.Pipsweep.board;
+  const { element, drawGrid, newGrid, drawHands, curtainSlip } = window.Pipsweep.board;
 
   // Items on one sheet of A4, and how each board gives its items.
   const KINDS = {
@@ -15,13 +15,6 @@ window.Pipsweep = window.Pipsweep || {};
     hands: { perPage: 6, className: 'print-hands' },
     curtain: { perPage: 8, className: 'print-curtain' },
   };
-
-  function element(tag, className, text) {
-    const e = document.createElement(tag);
-    e.className = className;
-    if (text !== undefined) e.textContent = text;
-    return e;
-  }
 
   function boardItems(kind, { number, hands, label, line, symbolOf }) {
     if (kind === 'grids') {
