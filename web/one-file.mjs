@@ -10,6 +10,7 @@ import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { build } from 'esbuild';
 
 // Node 18 (Debian 12's) has no import.meta.dirname.
 const here = dirname(fileURLToPath(import.meta.url));
@@ -23,12 +24,37 @@ const fail = (message) => {
 };
 
 // The example, byte for byte, as hex: a page opened from disk cannot fetch
-// a file.
-const exampleScript = "'use strict';\n"
-  + `// ${basename(example)}, byte for byte.\n`
-  + `window.PIPSWEEP_EXAMPLE = { name: '${basename(example)}', hex: '${readFileSync(example).toString('hex')}' };\n`;
+// a file. The page's modules import it as ./example.js.
+const exampleModule = `// ${basename(example)}, byte for byte.\n`
+  + `export const EXAMPLE = { name: '${basename(example)}', hex: '${readFileSync(example).toString('hex')}' };\n`;
+const examplePlugin = {
+  name: 'example',
+  setup(build) {
+    build.onResolve({ filter: /^\.\/example\.js$/ }, () => ({ path: 'example', namespace: 'example' }));
+    build.onLoad({ filter: /.*/, namespace: 'example' }, () => ({ contents: exampleModule, loader: 'js' }));
+  },
+};
 
-const generated = { 'pipsweep.js': readFileSync(coreJs, 'utf8'), 'example.js': exampleScript };
+// A module and all it imports as one script.
+async function bundle(entry) {
+  const result = await build({
+    entryPoints: [join(here, entry)],
+    bundle: true,
+    write: false,
+    format: 'iife',
+    target: 'es2020',
+    charset: 'utf8',
+    legalComments: 'none',
+    plugins: [examplePlugin],
+  });
+  return result.outputFiles[0].text;
+}
+
+const generated = {
+  'pipsweep.js': readFileSync(coreJs, 'utf8'),
+  'src/main.js': await bundle('src/main.js'),
+  'src/worker.js': await bundle('src/worker.js'),
+};
 const text = (name) => generated[name] ?? readFileSync(join(here, name), 'utf8');
 const bytes = (name) => readFileSync(join(name.endsWith('.png') ? res : here, name));
 const dataUrl = (name) => `data:image/png;base64,${bytes(name).toString('base64')}`;

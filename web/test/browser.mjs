@@ -120,6 +120,15 @@ export async function openPage(browser, viewport = SIZES.laptop, url = pageUrl, 
   page.on('request', (request) => requests.push(request.url()));
   page.on('pageerror', (error) => errors.push(String(error)));
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  // Each input waits for the frame that draws it, as a director's eye does.
+  for (const [device, name] of [[page.keyboard, 'press'], [page, 'click'], [page.touchscreen, 'tap'],
+    [page.touchscreen, 'touchEnd']]) {
+    const act = device[name].bind(device);
+    device[name] = async (...args) => {
+      await act(...args);
+      await drawn(page);
+    };
+  }
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => document.body.dataset.ready === 'true');
   return { page, context, requests, errors, close: () => (shared === null ? context.close() : page.close()) };
@@ -133,7 +142,10 @@ export async function waitForRun(page, before) {
 // Hands the file to the page with the symbols, and waits for its run.
 export async function dealFile(page, file, symbols = 'TRDL') {
   const runs = await runsSoFar(page);
-  await page.$eval('#symbols', (input, value) => { input.value = value; }, symbols);
+  await page.$eval('#symbols', (input, value) => {
+    input.value = value;
+    input.dispatchEvent(new Event('change'));
+  }, symbols);
   const input = await page.$('#deal-file');
   await input.uploadFile(file);
   await waitForRun(page, runs);
@@ -149,14 +161,20 @@ export async function downloadBytes(page) {
   return bytes === null ? null : Buffer.from(bytes);
 }
 
+// Waits until the page has drawn what the last input asked for: drawing
+// may wait for the next frame.
+export const drawn = (page) => page.evaluate(() => new Promise((done) => { requestAnimationFrame(() => done()); }));
+
 // What the dealing view shows: board number, the panel's card and hand.
-export function place(page) {
+export async function place(page) {
+  await drawn(page);
   return page.evaluate(() => {
     const panel = document.querySelector('#card-panel');
     return {
       board: document.querySelector('#board-number').textContent,
       card: panel.dataset.card,
       hand: panel.dataset.hand,
+      run: panel.dataset.run,
       text: panel.querySelector('.panel-text').textContent.replace(/\s+/g, ' ').trim(),
     };
   });

@@ -109,7 +109,7 @@ test('a large file: board 1 and a live count while it is read, the console a win
   await page.evaluate(() => {
     window.seen = { boardWhileReading: false, counts: new Set() };
     new MutationObserver(() => {
-      const reading = document.querySelector('#status').dataset.exit === '';
+      const reading = document.querySelector('#status').getAttribute('aria-busy') === 'true';
       if (reading && !document.querySelector('#deal-view').hidden) window.seen.boardWhileReading = true;
       if (reading) window.seen.counts.add(document.querySelector('#boards-read').textContent);
     }).observe(document.body, { subtree: true, childList: true, characterData: true, attributes: true });

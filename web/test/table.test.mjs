@@ -83,7 +83,7 @@ test('each key leaves the cursor where a director expects it', async () => {
   await close();
 });
 
-test('taps and swipes on a phone', async () => {
+test('taps, a long press and swipes on a phone', async () => {
   const { page, close } = await openPage(chromium.browser, SIZES.phone);
   await dealFile(page, SESSION);
   const centre = (selector) => page.$eval(selector, (e) => {
@@ -94,8 +94,13 @@ test('taps and swipes on a phone', async () => {
   await page.touchscreen.tap(panel.x, panel.y);
   await page.touchscreen.tap(panel.x, panel.y);
   assert.equal((await place(page)).card, '1');
+  // A stray tap on the grid is the next card; a long press makes a card current.
   const cell = await centre('#grid [data-card="20"]');
   await page.touchscreen.tap(cell.x, cell.y);
+  assert.equal((await place(page)).card, '2');
+  await page.touchscreen.touchStart(cell.x, cell.y);
+  await new Promise((resolve) => { setTimeout(resolve, 600); });
+  await page.touchscreen.touchEnd();
   assert.equal((await place(page)).card, '20');
   const line = await centre('.keys-help');
   await page.touchscreen.tap(line.x, line.y);

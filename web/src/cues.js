@@ -1,36 +1,36 @@
-// Cues that let the director keep the eyes on the cards: the hand's name
-// spoken, a tone per hand, and a screen that does not go to sleep.
-'use strict';
+// Cues that let the director keep the eyes on the cards: words spoken, a
+// tone per hand, and a screen that does not go to sleep. Made once by
+// main.js and handed to the app.
 
-window.Pipsweep = window.Pipsweep || {};
+// Each hand its own pitch, so that one small speaker tells them apart, and
+// its own side where there are two: North high, East and West between,
+// South low; a card without a hand a low buzz.
+const TONES = [
+  { frequency: 880, pan: 0, type: 'sine' },
+  { frequency: 659, pan: 1, type: 'sine' },
+  { frequency: 262, pan: 0, type: 'sine' },
+  { frequency: 440, pan: -1, type: 'sine' },
+  { frequency: 110, pan: 0, type: 'square' },
+];
+const TONE_SECONDS = 0.14;
 
-(() => {
-  const WORDS = ['North', 'East', 'South', 'West', 'no hand'];
-  // North high, South low, East and West between them, panned to their side.
-  const TONES = [
-    { frequency: 880, pan: 0 },
-    { frequency: 523, pan: 1 },
-    { frequency: 262, pan: 0 },
-    { frequency: 523, pan: -1 },
-    { frequency: 110, pan: 0 },
-  ];
-  const TONE_SECONDS = 0.14;
-
-  // A voice on the device where there is one: it speaks at once and works
-  // offline. Otherwise the browser's default.
-  function localVoice() {
+export function createCues() {
+  // A voice of the language on the device where there is one: it speaks at
+  // once and works offline. Otherwise any voice of the language, and the
+  // browser's default last.
+  function voiceFor(language) {
     const voices = window.speechSynthesis.getVoices();
-    const language = (document.documentElement.lang || 'en').toLowerCase();
-    const local = voices.filter((voice) => voice.localService);
-    return local.find((voice) => voice.lang.toLowerCase().startsWith(language)) ?? local[0] ?? null;
+    const ofLanguage = voices.filter((voice) => voice.lang.toLowerCase().startsWith(language.toLowerCase()));
+    return ofLanguage.find((voice) => voice.localService) ?? ofLanguage[0] ?? null;
   }
 
-  function speak(word) {
+  function say(text, language) {
     if (!('speechSynthesis' in window)) return;
-    // The next step cuts the last word off: the cards go faster than words.
+    // The next step cuts the last words off: the cards go faster than words.
     window.speechSynthesis.cancel();
-    const utterance = new SpeechSynthesisUtterance(word);
-    const voice = localVoice();
+    const utterance = new SpeechSynthesisUtterance(text);
+    utterance.lang = language;
+    const voice = voiceFor(language);
     if (voice !== null) utterance.voice = voice;
     utterance.rate = 1.3;
     window.speechSynthesis.speak(utterance);
@@ -40,13 +40,13 @@ window.Pipsweep = window.Pipsweep || {};
   function tone(hand) {
     const Context = window.AudioContext || window.webkitAudioContext;
     if (!Context) return;
-    // Made at the first cue, inside the user's key press or tap.
+    // Made at the first cue, inside the director's key press or tap.
     if (audio === null) audio = new Context();
     if (audio.state === 'suspended') audio.resume();
-    const { frequency, pan } = TONES[hand];
+    const { frequency, pan, type } = TONES[hand];
     const start = audio.currentTime;
     const oscillator = audio.createOscillator();
-    oscillator.type = hand === 4 ? 'square' : 'sine';
+    oscillator.type = type;
     oscillator.frequency.value = frequency;
     const gain = audio.createGain();
     gain.gain.setValueAtTime(0.001, start);
@@ -75,19 +75,16 @@ window.Pipsweep = window.Pipsweep || {};
       sentinel.addEventListener?.('release', () => { lock = null; });
     }).catch(() => { lock = null; });
   }
-  document.addEventListener('visibilitychange', () => {
-    if (document.visibilityState === 'visible') requestLock();
-  });
+  const visible = () => { if (document.visibilityState === 'visible') requestLock(); };
+  document.addEventListener('visibilitychange', visible);
 
-  window.Pipsweep.cues = {
-    // hand: 0 to 3, 4 for none; null for a step that shows no card.
-    step(hand, { speech, tones }, word) {
-      if (speech) speak(word ?? WORDS[hand]);
-      if (tones && hand !== null) tone(hand);
-    },
+  return {
+    say,
+    tone,
     keepAwake() {
       wanted = true;
       requestLock();
     },
+    unbind: () => document.removeEventListener('visibilitychange', visible),
   };
-})();
+}

@@ -1,0 +1,299 @@
+// What the director can do, as functions that change the one state (with
+// the rules of session.js) and then ask for it to be drawn again. The
+// services are handed in: the storage, the core's runner, the cues and the
+// drawing, so that nothing here reaches for the page itself.
+import { NEW_SESSION } from './state.js';
+import {
+  DONE, NOT_STARTED, clampCopies, entryKey, findBoard, makeSequence, positionOf, runLength, step,
+} from './session.js';
+import { effectiveSymbols } from './symbols.js';
+
+export function createApp(state, { store, runCore, cues, render, words }) {
+  const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
+  const dealAt = (position) => state.sequence.deals[position];
+  const handsAt = (position) => state.deals.handsOf(dealAt(position));
+  const cursorAt = (position) => state.cursors.get(entryKey(state.sequence, position)) ?? NOT_STARTED;
+  const keyAt = (position) => (hasDeals() ? entryKey(state.sequence, position) : null);
+
+  function keepPlace() {
+    if (state.file?.key == null || !hasDeals()) return;
+    store.keepPlace(state.file.key, {
+      session: state.session, at: keyAt(state.position), cursors: Object.fromEntries(state.cursors),
+    });
+  }
+
+  // Rebuilds what is dealt after new deals or new session settings, and
+  // stays on the entry with key `at` if it is still dealt.
+  function sequence(at = keyAt(state.position)) {
+    state.sequence = makeSequence(state.deals.numbers, state.session);
+    state.notes.range = state.sequence.problems;
+    const found = at === null ? -1 : positionOf(state.sequence, at);
+    state.position = Math.max(0, found);
+  }
+
+  // ---- Runs of the core ------------------------------------------------
+
+  // The file whose deals are shown: a run of another file hides them at
+  // once, a new run of the same file (other symbols) shows them until its
+  // own come.
+  let dealsFile = null;
+
+  // The core reads the file in a worker; its deals show as soon as the
+  // board wanted is read (the first of the session, or the place kept, or
+  // the board shown when the symbols change), while the rest is read.
+  async function run({ resume = false } = {}) {
+    const file = state.file;
+    if (file === null) return;
+    const id = state.run.id + 1;
+    const symbols = state.settings.symbols;
+    if (dealsFile !== file) {
+      state.deals = null;
+      state.sequence = null;
+    }
+    let wanted = keyAt(state.position);
+    // The deals shown keep their symbols until the new run's deals come.
+    const shownSymbols = dealsFile === file ? state.run.symbols : null;
+    state.run = {
+      id, text: symbols, symbols: shownSymbols, reading: true, boardsRead: 0, end: null, broken: null, warnings: [],
+    };
+    render();
+    let keyKnown = file.key !== null;
+    let shown = false;
+    const take = (deals) => {
+      dealsFile = file;
+      state.deals = deals;
+      state.run.symbols = effectiveSymbols(symbols);
+    };
+    let result;
+    try {
+      result = await runCore(file.name, file.blob, symbols, {
+        key(key) {
+          if (id !== state.run.id || keyKnown) return;
+          keyKnown = true;
+          file.key = key;
+          const kept = resume ? store.place(key) : null;
+          state.session = kept?.session ?? { ...NEW_SESSION };
+          state.cursors = new Map(Object.entries(kept?.cursors ?? {}));
+          wanted = kept?.at ?? null;
+          if (kept !== null) state.notes.resumed = wanted;
+        },
+        deals(deals, warnings) {
+          if (id !== state.run.id) return;
+          state.run.boardsRead = deals.length;
+          state.run.warnings.push(...warnings);
+          if (shown) {
+            sequence();
+          } else if (keyKnown && deals.length > (wanted === null ? 0 : Number(wanted.split(':')[0]))) {
+            take(deals);
+            sequence(wanted);
+            shown = true;
+            state.folded = true;
+            cues.keepAwake();
+          }
+          render();
+        },
+      });
+    } catch (error) {
+      if (id === state.run.id) {
+        state.run.reading = false;
+        state.run.broken = error.message;
+        render();
+      }
+      return;
+    }
+    if (result === null || id !== state.run.id) return;
+    take(result.deals);
+    const { exit, diagnostics } = result;
+    // A run that went on to the end only warned; the texts printed after
+    // the last deal of a failed run are why it stopped.
+    const last = result.deals.length - 1;
+    state.run.reading = false;
+    state.run.boardsRead = result.deals.length;
+    state.run.end = {
+      exit,
+      console: result.console,
+      lines: result.lines,
+      output: result.output,
+      warnings: exit === 0 ? diagnostics : diagnostics.filter((d) => d.after < last),
+      stop: exit === 0 ? [] : diagnostics.filter((d) => d.after >= last).map((d) => d.text),
+    };
+    sequence(shown ? undefined : wanted);
+    if (!hasDeals()) {
+      state.folded = false;
+    } else if (!shown) {
+      state.folded = true;
+      cues.keepAwake();
+    }
+    if (state.notes.resumed !== null) state.notes.resumed = keyAt(state.position);
+    render();
+  }
+
+  // ---- Dealing ---------------------------------------------------------
+
+  function setPlace(position, cursor) {
+    state.position = position;
+    const key = keyAt(position);
+    if (cursor === NOT_STARTED) state.cursors.delete(key);
+    else state.cursors.set(key, cursor);
+    state.notes.resumed = null;
+    state.notes.noBoard = null;
+    keepPlace();
+    render();
+  }
+
+  // The hand of the card now current, spoken and sounded as asked.
+  function cue() {
+    // Taken again at a step if the browser wanted a key press or tap for it.
+    cues.keepAwake();
+    const cursor = cursorAt(state.position);
+    const { speak, tones, runs, pack } = state.settings;
+    const w = words();
+    if (cursor === DONE) {
+      if (speak) cues.say(w.doneWord, w.tag);
+      return;
+    }
+    if (cursor === NOT_STARTED) return;
+    const hands = handsAt(state.position);
+    const hand = hands[cursor];
+    const name = w.seats[hand] ?? w.noHand;
+    const length = runs ? runLength(hands, cursor, pack === 'reversed') : 1;
+    if (speak) cues.say(length === 1 ? name : w.runSpoken(name, length), w.tag);
+    if (tones) cues.tone(hand);
+  }
+
+  function stepBy(direction) {
+    if (!hasDeals()) return;
+    const next = step({ position: state.position, cursor: cursorAt(state.position) }, direction, {
+      length: state.sequence.length,
+      hands: handsAt(state.position),
+      reversed: state.settings.pack === 'reversed',
+      runs: state.settings.runs,
+    });
+    if (next === null) return;
+    setPlace(next.position, next.cursor);
+    cue();
+  }
+
+  // Another board, at the place it was left.
+  function goTo(position) {
+    if (!hasDeals()) return;
+    const next = Math.max(0, Math.min(state.sequence.length - 1, position));
+    if (next !== state.position) setPlace(next, cursorAt(next));
+  }
+
+  // The next entry with that board number; false when there is none.
+  function goToBoard(number) {
+    if (!hasDeals()) return false;
+    const position = findBoard(state.sequence, state.deals.numbers, number, state.position);
+    if (position < 0) return false;
+    if (position !== state.position) setPlace(position, cursorAt(position));
+    return true;
+  }
+
+  return {
+    hasDeals,
+
+    // A file chosen, dropped, opened with the app, or kept from the last
+    // visit (kept: already on the device). The place kept for its content
+    // is found once the worker has hashed it.
+    open(name, blob, { kept = false } = {}) {
+      state.file = { name, blob, key: null };
+      state.notes.resumed = null;
+      state.notes.kept = kept ? true : null;
+      state.position = 0;
+      if (!kept) {
+        store.keepFile(name, blob).then((done) => {
+          if (state.file?.blob === blob) state.notes.kept = done;
+          render();
+        });
+      }
+      return run({ resume: true });
+    },
+
+    stepBy,
+    goTo,
+    nextBoard: () => goTo(state.position + 1),
+    previousBoard: () => goTo(state.position - 1),
+    firstBoard: () => goTo(0),
+    lastBoard: () => goTo(hasDeals() ? state.sequence.length - 1 : 0),
+
+    // A card made current by a click or a long press.
+    select(card) {
+      if (!hasDeals()) return;
+      setPlace(state.position, card);
+      cue();
+    },
+
+    setSetting(field, value) {
+      state.settings = { ...state.settings, [field]: value };
+      store.keepSetting(field, value);
+      render();
+    },
+
+    // The symbols as typed: kept, and warned about at once ...
+    typeSymbols(text) {
+      state.settings = { ...state.settings, symbols: text };
+      store.keepSetting('symbols', text);
+      render();
+    },
+    // ... and the file read again with them once the field is left, Enter
+    // is pressed, or typing pauses.
+    applySymbols(text) {
+      if (text !== state.settings.symbols) this.typeSymbols(text);
+      if (state.file !== null && text !== state.run.text) run();
+    },
+
+    // From, To, Copies and their order, as typed.
+    setSession({ from, to, copies, order }) {
+      const { copies: count, clamped } = clampCopies(copies);
+      state.session = { from: from.trim(), to: to.trim(), copies: count, order: order === 'set' ? 'set' : 'board' };
+      state.notes.copiesClamped = clamped;
+      if (state.deals !== null) {
+        sequence();
+        keepPlace();
+      }
+      render();
+    },
+
+    // Escape: the settings fold away again over the board. False when
+    // there was nothing to close.
+    closeSettings() {
+      if (state.folded || !hasDeals()) return false;
+      state.folded = true;
+      render();
+      return true;
+    },
+
+    // Digits typed, then Enter: the next entry with that board number.
+    typing: () => state.notes.typed !== '',
+    typeDigit(digit) {
+      state.notes.typed = (state.notes.typed + digit).slice(-5);
+      state.notes.noBoard = null;
+      render();
+    },
+    goToTyped() {
+      const number = Number(state.notes.typed);
+      state.notes.typed = '';
+      if (!goToBoard(number)) state.notes.noBoard = number;
+      render();
+    },
+    clearTyped() {
+      state.notes.typed = '';
+      render();
+    },
+
+    toggleFolded() {
+      state.folded = !state.folded;
+      render();
+    },
+    toggleHandView() {
+      state.settings = { ...state.settings, handView: !state.settings.handView };
+      store.keepSetting('handView', state.settings.handView);
+      render();
+    },
+    offlineReady() {
+      state.notes.offline = true;
+      render();
+    },
+  };
+}

@@ -1,0 +1,88 @@
+// The settings' controls, both ways: the one place that reads a control's
+// value (when it changes, into the app) and that writes one (when the state
+// brings another value, say a session resumed). Nothing else touches them.
+import { symbolsWarning } from './symbols.js';
+import { MAX_COPIES } from './session.js';
+
+const $ = (id) => document.getElementById(id);
+
+// A pause in typing the symbols before the file is read again with them.
+const RERUN_AFTER_MS = 800;
+
+// Switches and choices: the control and the setting it holds.
+const SWITCHES = { speak: 'speak', tones: 'tones', blind: 'blind', 'show-hands': 'handView', runs: 'runs' };
+const CHOICES = { 'pack-order': 'pack', 'print-kind': 'printKind', event: 'event', date: 'date' };
+const SESSION_FIELDS = ['from', 'to', 'copies', 'copy-order'];
+
+// What the controls show was last written from these objects: a value is
+// written only when the state brings a new one, so a field being typed in
+// stays as typed.
+let shownSettings = null;
+let shownSession = null;
+
+export function drawControls(state, words) {
+  const { settings, session } = state;
+  if (settings !== shownSettings) {
+    shownSettings = settings;
+    for (const [id, field] of Object.entries(SWITCHES)) $(id).checked = settings[field];
+    for (const [id, field] of Object.entries(CHOICES)) $(id).value = settings[field];
+    if ($('symbols').value !== settings.symbols) $('symbols').value = settings.symbols;
+  }
+  if (session !== shownSession) {
+    shownSession = session;
+    $('from').value = session.from;
+    $('to').value = session.to;
+    $('copies').value = String(session.copies);
+    $('copy-order').value = session.order;
+  }
+  $('symbols-note').textContent = symbolsWarning(settings.symbols, words);
+  const range = state.notes.range.map((problem) => (problem.missing === 'from'
+    ? words.noFrom(problem.number) : words.noTo(problem.number, problem.after)));
+  if (state.notes.copiesClamped) range.push(words.copiesClamped(MAX_COPIES));
+  $('range-note').textContent = range.join(' ');
+}
+
+// Binds the controls to the app; returns the function that unbinds them.
+// openFile and openExample: how a file chosen reaches the app (main.js).
+export function bindControls(app, { openFile, openExample }) {
+  const unbinds = [];
+  const on = (target, type, handler) => {
+    target.addEventListener(type, handler);
+    unbinds.push(() => target.removeEventListener(type, handler));
+  };
+
+  for (const [id, field] of Object.entries(SWITCHES)) on($(id), 'change', () => app.setSetting(field, $(id).checked));
+  for (const [id, field] of Object.entries(CHOICES)) on($(id), 'change', () => app.setSetting(field, $(id).value));
+
+  // The symbols: a warning at once, a new run on Enter, on leaving the
+  // field, or after a pause in typing.
+  let rerunTimer = 0;
+  const symbols = $('symbols');
+  const rerun = () => {
+    clearTimeout(rerunTimer);
+    app.applySymbols(symbols.value);
+  };
+  on(symbols, 'input', () => {
+    app.typeSymbols(symbols.value);
+    clearTimeout(rerunTimer);
+    rerunTimer = setTimeout(rerun, RERUN_AFTER_MS);
+  });
+  on(symbols, 'change', rerun);
+  on(symbols, 'keydown', (event) => {
+    if (event.key !== 'Enter') return;
+    event.preventDefault();
+    rerun();
+  });
+  unbinds.push(() => clearTimeout(rerunTimer));
+
+  // The session: a change applies when a field is left (or on Enter).
+  const session = () => app.setSession({
+    from: $('from').value, to: $('to').value, copies: $('copies').value, order: $('copy-order').value,
+  });
+  for (const id of SESSION_FIELDS) on($(id), 'change', session);
+
+  on($('deal-file'), 'change', () => openFile($('deal-file').files[0]));
+  on($('example'), 'click', openExample);
+  on($('print-button'), 'click', () => window.print());
+  return () => unbinds.forEach((unbind) => unbind());
+}

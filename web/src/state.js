@@ -1,0 +1,71 @@
+// The page's one state. Everything the page shows is drawn from it
+// (render.js); input changes it only through app.js, with the pure rules of
+// session.js and check.js. Nothing here touches the page or the storage.
+
+// The settings a director chooses, as they start on a first visit. The
+// stored ones replace them at start (store.js).
+export const DEFAULT_SETTINGS = {
+  symbols: 'TRDL',       // the text of the symbols field, as -d takes it
+  speak: false,          // say the hand's name at each card
+  tones: false,          // a tone per hand at each card
+  pack: 'sorted',        // 'sorted': ace of spades first; 'reversed': two of clubs first
+  blind: false,          // only the card and its direction: no grid, hands, counts or line
+  handView: false,       // the four hands as a diagram in place of the grid
+  runs: false,           // cards in a row to the same hand are one step
+  printKind: 'grids',    // what Print gives: 'grids', 'hands' or 'curtain'
+  event: '',             // the heading of each printed page
+  date: '',
+};
+
+export const NEW_SESSION = { from: '', to: '', copies: 1, order: 'board' };
+
+export function createState(settings = DEFAULT_SETTINGS) {
+  return {
+    settings: { ...settings },
+
+    // The file being dealt: { name, blob (what the worker reads), key (its
+    // content's short name, known once the worker has hashed it) }; null
+    // before any file.
+    file: null,
+
+    // The latest run of the core over the file.
+    run: {
+      id: 0,              // counts runs; the answers of an older one are dropped
+      text: null,         // the symbols text it was given
+      symbols: null,      // the four symbols of the deals shown, one byte each (NUL for a missing one)
+      reading: false,     // the core is reading the file
+      boardsRead: 0,      // deals read so far
+      warnings: [],       // the core's diagnostics so far: [{ text, after }]
+      // Once it has ended: { exit, console, lines (where each console line
+      // starts), output (_pipsweep.txt's bytes, or null), warnings (the
+      // core's diagnostics of a run that went on: [{ text, after }], after
+      // being the index of the deal they follow, -1 for none), stop (the
+      // texts that ended a failed run) }; null while it runs.
+      end: null,
+      broken: null,       // why the page itself could not run the core, or null
+    },
+
+    // The deals of the latest run (core.js's Deals: numbers, hands, and the
+    // dealer and vulnerability the file gives), growing while it reads.
+    deals: null,
+
+    // Which boards, how many copies, in what order; kept with the place.
+    session: { ...NEW_SESSION },
+    // What is dealt in order (session.makeSequence), null before any deal.
+    sequence: null,
+    position: 0,           // the entry of the sequence shown
+    cursors: new Map(),    // "deal:copy" -> the place on that board (session.NOT_STARTED..DONE)
+
+    // What the page tells beside the board, each drawn where the eye is.
+    notes: {
+      resumed: null,       // the entry ("deal:copy") a reload came back to, until the next step
+      range: [],           // session.rangeOf's problems with From and To
+      copiesClamped: false, // Copies was typed above what is dealt
+      typed: '',           // digits typed for a board to go to, before Enter
+      noBoard: null,       // a board number typed that the session does not hold
+      kept: null,          // true when the file is kept on the device, false when it cannot be, null unknown
+      offline: false,      // the served page is kept for use without a network
+    },
+    folded: false,         // the settings are folded into one line while dealing
+  };
+}
