@@ -24,7 +24,7 @@ export function handSummary(hands) {
   const summary = SEATS.map(() => ({ count: 0, hcp: 0 }));
   for (let card = 0; card < CARDS; ++card) {
     const seat = summary[hands[card]];
-    if (seat === undefined) continue;
+    if (seat === undefined) continue; // a card no hand holds
     seat.count += 1;
     seat.hcp += pointsOf(card);
   }
