@@ -32,6 +32,10 @@ if not wanted <= names:
     sys.exit(f'{sys.argv[1]} lacks {sorted(wanted - names)}')
 EOF
 
+# What the core hands the page besides the console: deals with their marks,
+# and diagnostics, in order.
+PIPSWEEP_CORE=build-web/core/pipsweep.js node --test tests/core_news.test.mjs
+
 (cd web && npm ci --no-audit --no-fund)
 PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web PIPSWEEP_SHOTS=build-web/screenshots \
   node --test web/test/*.test.mjs

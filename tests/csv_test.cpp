@@ -76,6 +76,8 @@ TEST(CsvReader, RefusesBrokenCardParts) {
        kFailureStatus},
       {"lower case does not count", "akqj" + sample_line("7").substr(4),
        "error!\n" + kNoDeals, "", kFailureStatus},
+      {"a lone CR between fields ends the cards", "AKQJ,AKQ,AKQ,AKQ,\r" + sample_line("7").substr(17),
+       "13 cards!? error!\n" + kNoDeals, "", kFailureStatus},
   });
 }
 

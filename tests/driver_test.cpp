@@ -276,6 +276,9 @@ TEST(Pause, WaitsAfterEachDealUntilAnsweredOrStopped) {
       {"Enter, then q at the second pause", {"-p", "deals.pbn"}, "\nq\n",
        deals + b1 + ">" + b2 + ">" + b3},
       {"-p after the file name is no option", {"deals.pbn", "-p"}, "\n", deals + b1 + b2 + b3},
+      // Reading the name met the end of the input: every pause finds it at once.
+      {"input at its end before the first pause", {"-p"}, "deals.pbn",
+       startup_text() + kSelectPrompt + "Bridge file: deals.pbn\n" + b1 + ">" + b2 + ">" + b3 + ">"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

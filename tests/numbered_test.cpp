@@ -228,6 +228,8 @@ TEST(NumberedReaders, FieldsAndRepeatedCards) {
                        "A..2.AKQJT9876543"), false},
       {twice, deal_from_hands("KQJT98765432...", ".AKQJT98765432..", "A..AKQJT9876543.",
                               "..2.AKQJT98765432"), false},
+      // "1 " then "02": the digit behind the field is no part of its number.
+      {with_field(kHandsA, 0, "1 "), kDealA, true},
   };
   std::vector<Case> cases;
   for (std::size_t i = 0; i < records.size(); ++i) {

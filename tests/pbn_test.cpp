@@ -89,6 +89,10 @@ TEST(PbnReader, BoardNumbers) {
               tag("Vulnerable", "All") + tag("Dealer", "S") + deal_tag(), {7}),
       written("the smallest board number is written whole", tag("Board", "-2147483648") + deal_tag(),
               {-2147483647 - 1}),
+      written("the largest board number, one below it, and one above it that changes nothing",
+              tag("Board", "2147483646") + deal_tag() + tag("Board", "2147483647") + deal_tag() +
+                  tag("Board", "2147483648") + deal_tag(),
+              {2147483646, 2147483647, 1}),
   });
 }
 
@@ -164,6 +168,9 @@ TEST(PbnReader, DealTexts) {
                "39 cards!? error!\n"),
       rejected("a tab between hands",
                "S:J9852.2.K983.AK7\tKT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943",
+               "13 cards!? error!\n"),
+      rejected("a lone CR between hands ends the text",
+               "S:J9852.2.K983.AK7\rKT.QT8753.J62.Q5 7.AK964.AQ7.T862 AQ643.J.T54.J943",
                "13 cards!? error!\n"),
       rejected("byte 31 ends the text like every byte below it",
                "S:J9852.2.K983.AK7 KT.QT8753.J62.Q5\x1f" "7.AK964.AQ7.T862 AQ643.J.T54.J943", "26 cards!? error!\n"),

@@ -28,6 +28,7 @@ std::vector<std::string> reads_of(const std::string& bytes, std::size_t room) {
     std::vector<std::string>& reads = results.emplace_back();
     std::vector<char> buffer(room);
     for (std::string_view read; !(read = input.next_line(buffer)).empty();) reads.emplace_back(read);
+    EXPECT_TRUE(input.next_line(buffer).empty()) << "read again after the end, blocks of " << block;
     EXPECT_EQ(reads, results.front()) << "blocks of " << block;
   }
   return results.front();
@@ -47,6 +48,7 @@ TEST(TextInput, ReadsLinesTheWayATextStreamDoes) {
       {"last line without line end", "a\nbc", kLineLength, {"a\n", "bc"}},
       {"full read leaves the line end", "abc\nd", 3, {"abc", "\n", "d"}},
       {"CR LF after a full read", "ab\r\nc", 2, {"ab", "\n", "c"}},
+      {"CR LF whose CR fills the read", "a\r\nb", 2, {"a\n", "b"}},
       {"zero bytes are counted", "a\0b\nc"s, kLineLength, {"a\0b\n"s, "c"}},
       {"long line in pieces", std::string(2050, 'x') + "\n", kLineLength,
        {std::string(1023, 'x'), std::string(1023, 'x'), "xxxx\n"}},

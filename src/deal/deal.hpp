@@ -30,6 +30,16 @@ constexpr int card_index(int suit, int rank) {
   return suit * kRankCount + rank;
 }
 
+// Who is vulnerable on a board, as a file states it.
+enum class Vulnerability : std::int8_t { not_given = -1, none, north_south, east_west, all };
+
+// What a file says of a board besides its number and cards, for a display
+// that shows the board as the table has it. Formats without them give none.
+struct BoardMarks {
+  HandCode dealer = kNoHand;  // kNorth to kWest; anything else: not given
+  Vulnerability vulnerability = Vulnerability::not_given;
+};
+
 // What a run writes its deals with. The driver sets it up from the command
 // line, opens and closes the output file, and hands it to the reader.
 struct DealWriter {
@@ -44,10 +54,11 @@ struct DealWriter {
   bool pause_mode = false;
 
   // Writes the deal (and its board line unless board is 0) to the console
-  // and to the output stream, counts it, warns when it is no bridge deal (a
-  // card without a hand, or a hand without exactly 13 cards) and pauses in
-  // pause mode. False for a deal that is no bridge deal: the reader stops.
-  bool write_deal(const DealVector& deal, std::int32_t board);
+  // and to the output stream, counts it, hands it with its marks to the
+  // display, warns when it is no bridge deal (a card without a hand, or a
+  // hand without exactly 13 cards) and pauses in pause mode. False for a
+  // deal that is no bridge deal: the reader stops.
+  bool write_deal(const DealVector& deal, std::int32_t board, BoardMarks marks = {});
 };
 
 }  // namespace pipsweep

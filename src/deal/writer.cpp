@@ -1,5 +1,6 @@
 #include "deal/deal.hpp"
 
+#include "deal/diagnostic.hpp"
 #include "platform/console.hpp"
 #include "platform/desktop.hpp"
 
@@ -61,6 +62,13 @@ char* put_direction_line(const DealVector& deal, const std::array<char, 6>& symb
   return out;
 }
 
+// The marks as the display takes them.
+static_assert(static_cast<int>(Vulnerability::not_given) == platform::kNotGiven);
+static_assert(static_cast<int>(Vulnerability::all) == 3);
+constexpr int display_dealer(HandCode dealer) {
+  return dealer >= kNorth && dealer <= kWest ? dealer : platform::kNotGiven;
+}
+
 // True while the user wants to pause after the next deal too.
 bool pause_for_user(std::FILE* output_stream) {
   // The user may end the run here (Ctrl-C, or closing the console window):
@@ -74,24 +82,25 @@ bool pause_for_user(std::FILE* output_stream) {
 
 }  // namespace
 
-bool DealWriter::write_deal(const DealVector& deal, std::int32_t board) {
+bool DealWriter::write_deal(const DealVector& deal, std::int32_t board, BoardMarks marks) {
   DealText text;
   WrittenHands hands;
   HandCounts counts{};
   char* end = put_board_line(board, text.data(), text.data() + kLongestBoardLine);
   end = put_direction_line(deal, direction_symbols, end, hands, counts);
   const auto length = static_cast<std::size_t>(end - text.data());
-  // The console gets the deal first, then the file.
+  // The console gets the deal first, then the file, then the display: a
+  // diagnostic about the deal must reach the display after it.
   std::fwrite(text.data(), 1, length, stdout);
   if (output_stream != nullptr) std::fwrite(text.data(), 1, length, output_stream);
   ++deals_written;
+  std::fflush(stdout);
+  platform::show_deal(board, hands.data(), display_dealer(marks.dealer), static_cast<int>(marks.vulnerability));
   // A bridge deal gives every card a hand and every hand 13 cards; anything
   // else would foul the board at the table.
   const bool bridge_deal =
       std::all_of(counts.begin(), counts.begin() + kHandCount, [](int cards) { return cards == kRankCount; });
-  if (!bridge_deal) std::puts("Not a proper bridge file??");
-  std::fflush(stdout);
-  platform::show_deal(board, hands.data());
+  if (!bridge_deal) print_diagnostic("Not a proper bridge file??\n");
   if (pause_mode) pause_mode = pause_for_user(output_stream);
   return bridge_deal;
 }

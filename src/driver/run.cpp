@@ -1,3 +1,4 @@
+#include "deal/diagnostic.hpp"
 #include "driver/driver.hpp"
 #include "platform/desktop.hpp"
 #include "platform/directory.hpp"
@@ -69,7 +70,7 @@ int success_end(const char* start_directory) {
 // Refuses a name that does not fit rather than cutting it.
 bool store_input_path(std::string_view name, PathBuffer& input_path) {
   if (name.size() > kMaxPathLength) {
-    std::printf("%.*s\nFile name too long\n", static_cast<int>(name.size()), name.data());
+    print_diagnostic("%.*s\nFile name too long\n", static_cast<int>(name.size()), name.data());
     return false;
   }
   name.copy(input_path.data(), name.size());
@@ -85,7 +86,7 @@ bool choose_input_path(const char* start_directory, PathBuffer& input_path) {
   platform::set_current_directory(start_directory);
   if (!store_input_path(chosen, input_path)) return false;
   if (input_path[0] == '\0') {
-    std::printf("No file name given");
+    print_diagnostic("No file name given");
     return false;
   }
   return true;
@@ -106,10 +107,10 @@ int run_input(const char* operand, DealWriter& writer) {
     case platform::DirectoryResult::ok:
       break;
     case platform::DirectoryResult::too_long:
-      std::puts("Current directory name too long");
+      print_diagnostic("Current directory name too long\n");
       return failure_end();
     case platform::DirectoryResult::failed:
-      std::puts("Current directory not available");
+      print_diagnostic("Current directory not available\n");
       return failure_end();
   }
 
@@ -123,17 +124,17 @@ int run_input(const char* operand, DealWriter& writer) {
 
   const FileKind* kind = file_kind(input_path.data());
   if (kind == nullptr) {
-    std::printf("%s\nFile type not supported\n", input_path.data());
+    print_diagnostic("%s\nFile type not supported\n", input_path.data());
     return failure_end();
   }
   TextInput input;
   if (!input.open(input_path.data())) {
-    std::printf("can't open file %s\n", input_path.data());
+    print_diagnostic("can't open file %s\n", input_path.data());
     return failure_end();
   }
   writer.output_stream = std::fopen(kOutputFileName, "w");
   if (writer.output_stream == nullptr) {
-    std::printf("failed to open file %s for output\n", kOutputFileName);
+    print_diagnostic("failed to open file %s for output\n", kOutputFileName);
     return failure_end();
   }
   // Large files of deals: write the output file in big blocks.
@@ -148,13 +149,13 @@ int run_input(const char* operand, DealWriter& writer) {
   // disk, is no success, whatever was written before. The deals written
   // stay in the file; the reader has said on the console where it stopped.
   const bool read_ok = !input.failed();
-  if (!read_ok) std::printf("failed to read file %s\n", input_path.data());
+  if (!read_ok) print_diagnostic("failed to read file %s\n", input_path.data());
   const bool write_ok = close_output(writer.output_stream);
   writer.output_stream = nullptr;
-  if (!write_ok) std::printf("failed to write file %s\n", kOutputFileName);
+  if (!write_ok) print_diagnostic("failed to write file %s\n", kOutputFileName);
   if (!read_ok || !write_ok) return failure_end();
   if (writer.deals_written == 0) {
-    std::puts("no deals found.");
+    print_diagnostic("no deals found.\n");
     return failure_end();
   }
   if (result == ReadResult::stopped) return failure_end();

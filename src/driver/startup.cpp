@@ -1,3 +1,4 @@
+#include "deal/diagnostic.hpp"
 #include "driver/driver.hpp"
 
 #include <array>
@@ -53,7 +54,7 @@ int pipsweep_main(int argc, char** argv) {
         std::strncpy(writer.direction_symbols.data(), ::optarg, 4);
         break;
       default:
-        std::printf("option %c ignored\n", ::optopt);
+        print_diagnostic("option %c ignored\n", ::optopt);
         break;
     }
   }

@@ -15,11 +15,7 @@ namespace {
 
 constexpr std::size_t kNotFound = std::string_view::npos;
 
-// Who is vulnerable, as the rotation counts it.
-constexpr int kNoneVulnerable = 0;
-constexpr int kNorthSouthVulnerable = 1;
-constexpr int kEastWestVulnerable = 2;
-constexpr int kBothVulnerable = 3;
+// The rotation counts the vulnerabilities none, north_south, east_west, all.
 constexpr int kVulnerabilities = 4;
 
 // The board of the 16-board rotation with this dealer and vulnerability,
@@ -32,8 +28,11 @@ constexpr std::string_view kHandLetters = "NESW";
 
 struct PbnState {
   std::int32_t board = 0;  // 0: none given for the coming deal
+  // The rotation's: they carry over from deal to deal.
   HandCode dealer = kNorth;
-  int vulnerability = kNoneVulnerable;
+  Vulnerability vulnerability = Vulnerability::none;
+  // What the tags since the previous deal gave, for the display only.
+  BoardMarks marks;
   DealVector deal{};
 };
 
@@ -169,25 +168,38 @@ void take_dealer(std::string_view text, PbnState& state) {
   const std::string_view run = leading_run(text, is_hand_letter);
   if (run.empty()) return;
   state.dealer = run == "E" ? kEast : run == "S" ? kSouth : run == "W" ? kWest : kNorth;
+  state.marks.dealer = state.dealer;
 }
 
 void take_vulnerability(std::string_view text, PbnState& state) {
   const std::string_view run = leading_run(text, is_vulnerability_letter);
-  if (run.empty()) return;
-  state.vulnerability = run == "NS"   ? kNorthSouthVulnerable
-                        : run == "EW" ? kEastWestVulnerable
-                        : run == "A"  ? kBothVulnerable
-                                      : kNoneVulnerable;
+  if (!run.empty()) {
+    state.vulnerability = run == "NS"   ? Vulnerability::north_south
+                          : run == "EW" ? Vulnerability::east_west
+                          : run == "A"  ? Vulnerability::all
+                                        : Vulnerability::none;
+    state.marks.vulnerability = state.vulnerability;
+    return;
+  }
+  // The rotation passes these over; the display shows what they mean.
+  const std::string_view value = text.substr(0, text.find('"'));
+  // PBN's older word for All.
+  if (value == "Both") state.marks.vulnerability = Vulnerability::all;
+  // PBN's older words for None.
+  if (value == "Love" || value == "-") state.marks.vulnerability = Vulnerability::none;
 }
 
 // False when the reader must stop.
 bool take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
   if (!parse_pbn_deal(text, state.deal)) return false;
-  const auto rotation = static_cast<std::size_t>(state.dealer * kVulnerabilities + state.vulnerability);
+  const auto rotation =
+      static_cast<std::size_t>(state.dealer * kVulnerabilities + static_cast<int>(state.vulnerability));
   const std::int32_t board = state.board != 0 ? state.board : kRotationBoard[rotation];
-  // A Board tag serves the next deal only.
+  const BoardMarks marks = state.marks;
+  // A Board tag, and the marks, serve the next deal only.
   state.board = 0;
-  return writer.write_deal(state.deal, board);
+  state.marks = {};
+  return writer.write_deal(state.deal, board, marks);
 }
 
 // False when the reader must stop.

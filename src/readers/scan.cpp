@@ -1,7 +1,8 @@
 #include "readers/scan.hpp"
 
+#include "deal/diagnostic.hpp"
+
 #include <cstdarg>
-#include <cstdio>
 #include <limits>
 
 namespace pipsweep {
@@ -33,7 +34,7 @@ ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_
 bool refuse(const char* format, ...) {
   std::va_list arguments;
   va_start(arguments, format);
-  std::vprintf(format, arguments);
+  vprint_diagnostic(format, arguments);
   va_end(arguments);
   return false;
 }

@@ -65,8 +65,8 @@ enum class ScanResult { none, number, too_large };
 // When rest is given, it receives the text after the number.
 ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest = nullptr);
 
-// Prints a reader's diagnostic on the console, printf-style, and returns
-// false, a parser's answer for bad data. Each format has always ended its
+// Prints a reader's diagnostic, printf-style, as print_diagnostic does, and
+// returns false, a parser's answer for bad data. Each format has always ended its
 // texts as it does (some with a line end, some without): callers keep that.
 [[gnu::format(printf, 1, 2)]] bool refuse(const char* format, ...);
 
