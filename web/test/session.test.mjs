@@ -11,6 +11,7 @@ import {
 
 const SESSION = examplePath('club-session.pbn');
 const session = nativeHands(SESSION);
+const GOOD_DEAL = '[Deal "N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.8765.876.765 432.432.5432.432"]';
 const RANKS = ['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
 
 let chromium;
@@ -62,6 +63,26 @@ test('dealer and vulnerability follow the board number over 16 boards', async ()
   assert.deepEqual(marks, ['1 N None', '2 E NS', '3 S EW', '4 W All', '5 N NS', '6 E EW', '7 S All', '8 W None',
     '9 N EW', '10 E All', '11 S None', '12 W NS', '13 N All', '14 E None', '15 S NS', '16 W EW']);
   await close();
+});
+
+test('dealer and vulnerability as the file gives them, on screen, in the hands and on curtain cards', async () => {
+  const work = mkdtempSync(join(tmpdir(), 'pipsweep-marks-'));
+  const file = join(work, 'marks.pbn');
+  writeFileSync(file, `[Board "5"]\n[Dealer "S"]\n[Vulnerable "All"]\n${GOOD_DEAL}\n[Board "6"]\n${GOOD_DEAL}\n`);
+  const { page, close } = await openPage(chromium.browser, { width: 794, height: 1123 });
+  await dealFile(page, file);
+  const marks = () => page.evaluate(() => [document.querySelector('#dealer').dataset.seat,
+    document.querySelector('#vulnerability').dataset.vul, document.querySelector('#hands .board-marks').textContent]);
+  assert.deepEqual(await marks(), ['S', 'All', 'Board 5Dealer SVul All']);
+  await page.keyboard.press('n');
+  // Board 6 gives none: the cycle's.
+  assert.deepEqual(await marks(), ['E', 'EW', 'Board 6Dealer EVul EW']);
+  await set(page, { 'print-kind': 'curtain' });
+  await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  assert.deepEqual(await page.$$eval('.slip-marks', (all) => [all[0].textContent, all[4].textContent]),
+    ['Dealer S \u00b7 Vul All', 'Dealer E \u00b7 Vul EW']);
+  await close();
+  rmSync(work, { recursive: true, force: true });
 });
 
 describe('ranges and copies', () => {

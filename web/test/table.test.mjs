@@ -167,24 +167,31 @@ describe('the hands come from the core, whatever the symbols', () => {
 });
 
 describe('a faulty file says so where the director looks', () => {
+  // A DGE record naming three spades twice in one hand: a warning, and
+  // still a bridge deal, so the run goes on.
+  const warned = ` ${'AKQJT98765432AKQ'} ${'.AKQJT98765432..'} ${'..AKQJT98765432.'} ${'...AKQJT98765432'}`.padEnd(128);
+  const plain = ` ${'AKQJT98765432...'} ${'.AKQJT98765432..'} ${'..AKQJT98765432.'} ${'...AKQJT98765432'}`.padEnd(128);
   const cases = [
     [made('short.pbn', `[Board "1"]\n${GOOD}\n[Board "2"]\n${GOOD}\n[Board "3"]\n[Deal "N:AKQ.xx"]\n`),
       '-1', 'Reading stopped after board 2: \u201c3 cards!? error!\u201d', '2'],
+    [made('warned.dge', plain + warned + plain), '0', 'Read to the end: 3 boards.', '3',
+      ['Between board 1 and board 2: \u201c55 cards!? error!\u201d']],
     [made('twice.pbn', `[Board "1"]\n${GOOD}\n[Board "2"]\n${GOOD.replace('T98', 'A98')}\n[Board "3"]\n${GOOD}\n`),
       '-1', 'Reading stopped after board 2: \u201cNot a proper bridge file??\u201d', '2'],
     [made('empty.pbn', ''), '-1', 'No deal was read: \u201cno deals found.\u201d', null],
     [made('notes.txt', GOOD), '-1', 'No deal was read: \u201cnotes.txt\u201d \u201cFile type not supported\u201d', null],
     [SESSION, '0', 'Read to the end: 32 boards.', '32'],
   ];
-  for (const [file, exit, status, lastBoard] of cases) {
+  for (const [file, exit, status, lastBoard, warnings = []] of cases) {
     test(file.split('/').pop(), async () => {
       const { page, close } = await openPage(chromium.browser, SIZES.phone);
       await dealFile(page, file);
       assert.equal(await page.$eval('#status', (e) => e.dataset.exit), exit);
       assert.equal(await page.$eval('#status', (e) => e.textContent), status);
-      // In view beside the folded settings line when the run failed.
+      assert.deepEqual(await page.$$eval('#warnings li', (all) => all.map((e) => e.textContent)), warnings);
+      // In view beside the folded settings line when the run failed or warned.
       const visible = await page.$eval('#status', (e) => e.checkVisibility() && e.getBoundingClientRect().bottom <= innerHeight);
-      assert.equal(visible, exit !== '0');
+      assert.equal(visible, exit !== '0' || warnings.length > 0);
       if (lastBoard !== null) {
         await page.keyboard.press('End');
         assert.equal((await place(page)).board, lastBoard);
