@@ -1,15 +1,18 @@
-// Times the page in headless Chromium next to the Linux build:
+// Times the page in headless Chromium and Firefox ESR next to the Linux build:
 //   node bench/web.mjs [BUILD_DIR] [PAGE_DIR]      (defaults build, build-web/web)
-// Environment: COUNT deals (default 100000), RUNS (default 3).
-// 1. Dealing a generated PBN file of COUNT deals, RUNS times, median: from
-//    the file input's change to board 1 on screen, to the end of the run
-//    (console text, status, download), and the longest pause of the main
-//    thread in between (the longest task the browser reports, or the
-//    longest gap between two animation frames, whichever is longer); then
-//    from a click on the console's summary to the frame that shows it.
-// 2. Preparing the print of boards 1 to 32 of that file, as hand records
-//    and as curtain cards.
-// 3. A key press to the card panel's change, at laptop size: the median and
+// Environment: COUNT deals (default 100000), RUNS (default 3), BROWSERS
+// (default "chromium firefox"), FILES (default "pbn pbn-full": pipsweep_gen's
+// formats, 19 and 64 MB at 100,000 deals).
+// For each browser and file, RUNS times in a fresh page, median:
+// 1. From the file input's change: board 1 on screen, the end of the run
+//    (console text, status, download), the file kept on the device (#kept
+//    says so), and the longest gap between two ticks of a 10 ms interval in
+//    the page over all that time: how long the page did not answer.
+// 2. A click on the console's summary to the frame that shows it.
+// 3. Preparing a print: boards 1 to 32 as grids and hand records, and 64 as
+//    curtain cards (the most a print holds), and Ctrl+P with no range (the
+//    first 64 boards): the time beforeprint takes.
+// 4. A key press to the card panel's change, at laptop size: the median and
 //    the slowest of 52 steps through a board, from the key event's time
 //    stamp to the panel's new card.
 import { spawnSync } from 'node:child_process';
@@ -22,110 +25,171 @@ const build = resolve(process.argv[2] ?? join(root, 'build'));
 process.env.PIPSWEEP_PAGE = resolve(process.argv[3] ?? process.env.PIPSWEEP_PAGE ?? join(root, 'build-web/web'));
 // Imported once PIPSWEEP_PAGE is set: it reads the page's folder as it loads.
 const { SIZES, dealFile, examplePath, launch, openPage } = await import('../web/test/browser.mjs');
+const { default: puppeteer } = await import('../web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js');
 const count = Number(process.env.COUNT ?? 100000);
 const runs = Number(process.env.RUNS ?? 3);
+const browsers = (process.env.BROWSERS ?? 'chromium firefox').split(/\s+/).filter(Boolean);
+const formats = (process.env.FILES ?? 'pbn pbn-full').split(/\s+/).filter(Boolean);
 
-const work = mkdtempSync(join(tmpdir(), 'pipsweep-bench-'));
-const file = join(work, 'deals.pbn');
-writeFileSync(file, spawnSync(join(build, 'pipsweep_gen'), ['pbn', String(count)], { maxBuffer: 1 << 30 }).stdout);
-const bytes = readFileSync(file).length;
-
-let nativeBest = Infinity;
-for (let i = 0; i < runs; ++i) {
-  const start = performance.now();
-  spawnSync(join(build, 'pipsweep'), ['deals.pbn'], { cwd: work, stdio: 'ignore', env: { ...process.env, DISPLAY: '' } });
-  nativeBest = Math.min(nativeBest, performance.now() - start);
+// Firefox ESR over WebDriver BiDi, with its background connections off.
+async function launchFirefox() {
+  const profile = mkdtempSync(join(tmpdir(), 'pipsweep-firefox-'));
+  const off = [
+    'app.update.auto', 'app.normandy.enabled', 'browser.discovery.enabled', 'browser.region.update.enabled',
+    'browser.translations.enable', 'browser.ml.enable', 'datareporting.policy.dataSubmissionEnabled',
+    'dom.push.connection.enabled', 'extensions.blocklist.enabled', 'extensions.systemAddon.update.enabled',
+    'network.captive-portal-service.enabled', 'network.connectivity-service.enabled', 'toolkit.telemetry.enabled',
+  ];
+  const browser = await puppeteer.launch({
+    browser: 'firefox',
+    protocol: 'webDriverBiDi',
+    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+    headless: true,
+    userDataDir: profile,
+    extraPrefsFirefox: { ...Object.fromEntries(off.map((name) => [name, false])), 'network.dns.disablePrefetch': true },
+    // Firefox then refuses every connection beyond this machine.
+    env: { ...process.env, MOZ_DISABLE_NONLOCAL_CONNECTIONS: '1' },
+  });
+  return {
+    browser,
+    async close() {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
 }
 
 // Watches the page from the file input's change on: when board 1 shows,
-// when the run ends, and the longest stretch the main thread did not answer.
+// when the run ends, when the file is kept, and the longest gap between two
+// ticks of an interval, which only a busy main thread stretches.
 function watchRun() {
-  const watch = { start: null, board: null, end: null, stop: false, tasks: [], frames: [] };
+  const watch = { start: null, board: null, end: null, kept: null, gap: 0, gapAt: 0 };
   window.benchWatch = watch;
   const now = () => performance.now();
   document.querySelector('#deal-file').addEventListener('change', () => { watch.start = now(); }, true);
-  new PerformanceObserver((list) => {
-    for (const entry of list.getEntries()) watch.tasks.push([entry.startTime, entry.duration]);
-  }).observe({ type: 'longtask' });
-  let last = null;
-  const frame = (time) => {
-    if (last !== null && watch.start !== null) watch.frames.push([last, time - last]);
+  let last = now();
+  watch.timer = setInterval(() => {
+    const time = now();
+    if (watch.start !== null && time - last > watch.gap) {
+      watch.gap = time - last;
+      watch.gapAt = last - watch.start;
+    }
     last = time;
-    if (!watch.stop) requestAnimationFrame(frame);
-  };
-  requestAnimationFrame(frame);
+  }, 10);
   new MutationObserver(() => {
-    if (watch.board === null && watch.start !== null && document.querySelector('#board-number').textContent !== ''
+    if (watch.start === null) return;
+    if (watch.board === null && document.querySelector('#board-number').textContent !== ''
       && !document.querySelector('#deal-view').hidden) watch.board = now();
+    if (watch.kept === null && document.querySelector('#kept').textContent !== '') watch.kept = now();
   }).observe(document.body, { subtree: true, childList: true, characterData: true, attributes: true });
   new MutationObserver(() => { if (watch.start !== null) watch.end = now(); })
     .observe(document.body, { attributes: true, attributeFilter: ['data-runs'] });
 }
 
-const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
-const chromium = await launch();
-const timings = [];
-let boards = '';
-const printTimes = { grids: [], hands: [], curtain: [] };
-for (let i = 0; i < runs; ++i) {
-  const { page, close } = await openPage(chromium.browser);
-  await page.evaluate(watchRun);
-  await dealFile(page, file);
-  // One more frame, so that a pause ending with the run is counted.
-  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done, 50))));
-  timings.push(await page.evaluate(() => {
-    window.benchWatch.stop = true;
-    const { start, board, end, tasks, frames } = window.benchWatch;
-    const within = ([at, length]) => at + length >= start && at <= end;
-    const longest = (list) => Math.max(0, ...list.filter(within).map(([, length]) => length));
-    return { board: board - start, end: end - start, task: longest(tasks), frame: longest(frames) };
-  }));
-  boards = await page.$eval('#board-place', (e) => e.textContent);
-  // The console opened: from the click to the frame that shows it.
-  await page.click('#setup');
-  timings.at(-1).console = await page.evaluate(() => new Promise((done) => {
-    const start = performance.now();
-    document.querySelector('#console-box summary').click();
-    requestAnimationFrame(() => setTimeout(() => done(performance.now() - start), 0));
-  }));
-  for (const kind of Object.keys(printTimes)) {
-    printTimes[kind].push(await page.evaluate((printKind) => {
-      for (const [id, value] of [['from', '1'], ['to', '32'], ['print-kind', printKind]]) {
-        document.getElementById(id).value = value;
-        document.getElementById(id).dispatchEvent(new Event('change'));
-      }
-      const begin = performance.now();
-      window.dispatchEvent(new Event('beforeprint'));
-      return performance.now() - begin;
-    }, kind));
+// The longest gap of the interval while beforeprint builds the print.
+function timePrint([from, to, kind]) {
+  for (const [id, value] of [['from', from], ['to', to], ['print-kind', kind]]) {
+    document.getElementById(id).value = value;
+    document.getElementById(id).dispatchEvent(new Event('change'));
   }
+  return new Promise((done) => {
+    let last = performance.now();
+    let gap = 0;
+    let ticks = 0;
+    const timer = setInterval(() => {
+      const time = performance.now();
+      gap = Math.max(gap, time - last);
+      last = time;
+      if (++ticks === 1) window.dispatchEvent(new Event('beforeprint'));
+      if (ticks === 10) {
+        clearInterval(timer);
+        window.dispatchEvent(new Event('afterprint'));
+        done({ gap, pages: document.querySelectorAll('#print-boards .print-page').length });
+      }
+    }, 10);
+  });
+}
+const PRINTS = {
+  'grids 1-32': ['1', '32', 'grids'],
+  'hands 1-32': ['1', '32', 'hands'],
+  'curtain 1-64': ['1', '64', 'curtain'],
+  'Ctrl+P, no range': ['', '', 'curtain'],
+};
+
+const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
+const work = mkdtempSync(join(tmpdir(), 'pipsweep-bench-'));
+const say = (line) => console.log(line);
+
+for (const format of formats) {
+  const file = join(work, `deals-${format}.pbn`);
+  writeFileSync(file, spawnSync(join(build, 'pipsweep_gen'), [format, String(count)], { maxBuffer: 1 << 30 }).stdout);
+  let nativeBest = Infinity;
+  for (let i = 0; i < runs; ++i) {
+    const start = performance.now();
+    spawnSync(join(build, 'pipsweep'), [file], { cwd: work, stdio: 'ignore', env: { ...process.env, DISPLAY: '' } });
+    nativeBest = Math.min(nativeBest, performance.now() - start);
+  }
+  say(`${format}: ${count} deals, ${(readFileSync(file).length / 1e6).toFixed(1)} MB; native pipsweep, best of ${runs}: ${nativeBest.toFixed(0)} ms`);
+
+  for (const name of browsers) {
+    const opened = name === 'firefox' ? await launchFirefox() : await launch();
+    const timings = [];
+    let boards = '';
+    for (let i = 0; i < runs; ++i) {
+      const { page, close } = await openPage(opened.browser);
+      await page.evaluate(watchRun);
+      await dealFile(page, file);
+      await page.waitForFunction(() => window.benchWatch.kept !== null, { timeout: 120000 });
+      // A few more ticks, so that a pause ending with the run is counted.
+      await page.evaluate(() => new Promise((done) => { setTimeout(done, 100); }));
+      const timing = await page.evaluate(() => {
+        clearInterval(window.benchWatch.timer);
+        const { start, board, end, kept, gap, gapAt } = window.benchWatch;
+        return { board: board - start, end: end - start, kept: kept - start, gap, gapAt, said: document.querySelector('#kept').textContent };
+      });
+      boards = await page.$eval('#board-place', (e) => e.textContent);
+      // The console opened: from the click to the frame that shows it.
+      await page.click('#setup');
+      timing.console = await page.evaluate(() => new Promise((done) => {
+        const start = performance.now();
+        document.querySelector('#console-box summary').click();
+        requestAnimationFrame(() => setTimeout(() => done(performance.now() - start), 0));
+      }));
+      for (const [print, args] of Object.entries(PRINTS)) {
+        const { gap, pages } = await page.evaluate(timePrint, args);
+        timing[print] = gap;
+        timing[`${print} pages`] = pages;
+      }
+      timings.push(timing);
+      await close();
+    }
+    const ms = (key) => `${median(timings.map((t) => t[key])).toFixed(0)} ms`;
+    say(`  ${name}, median of ${runs}: board 1 at ${ms('board')}, run ended at ${ms('end')} (${boards}), kept at ${ms('kept')}; longest gap ${ms('gap')}; console opened in ${ms('console')}`);
+    say(`    each run (board 1/end/kept/gap at when): ${timings.map((t) => `${t.board.toFixed(0)}/${t.end.toFixed(0)}/${t.kept.toFixed(0)}/${t.gap.toFixed(0)} at ${t.gapAt.toFixed(0)}`).join(', ')} ms`);
+    if (timings.some((t) => t.said !== timings[0].said)) say(`    kept: ${timings.map((t) => t.said).join(' | ')}`);
+    else say(`    kept: ${timings[0].said}`);
+    say(`    print, longest gap (pages): ${Object.keys(PRINTS).map((print) => `${print} ${ms(print)} (${timings[0][`${print} pages`]})`).join(', ')}`);
+    await opened.close();
+  }
+  rmSync(file, { force: true });
+}
+
+for (const name of browsers) {
+  const opened = name === 'firefox' ? await launchFirefox() : await launch();
+  const { page, close } = await openPage(opened.browser, SIZES.laptop);
+  await dealFile(page, examplePath('club-session.pbn'));
+  await page.evaluate(() => {
+    window.keyTimes = [];
+    window.panelTimes = [];
+    document.addEventListener('keydown', (event) => window.keyTimes.push(event.timeStamp), true);
+    new MutationObserver(() => window.panelTimes.push(performance.now()))
+      .observe(document.querySelector('#card-panel'), { attributes: true, attributeFilter: ['data-card'] });
+  });
+  for (let card = 0; card < 52; ++card) await page.keyboard.press(' ');
+  const delays = await page.evaluate(() => window.keyTimes.map((time, i) => window.panelTimes[i] - time));
   await close();
+  await opened.close();
+  delays.sort((a, b) => a - b);
+  say(`key to card panel in ${name}, ${delays.length} steps at laptop size: median ${delays[delays.length >> 1].toFixed(2)} ms, slowest ${delays[delays.length - 1].toFixed(2)} ms`);
 }
-
-const { page, close } = await openPage(chromium.browser, SIZES.laptop);
-await dealFile(page, examplePath('club-session.pbn'));
-await page.evaluate(() => {
-  window.keyTimes = [];
-  window.panelTimes = [];
-  document.addEventListener('keydown', (event) => window.keyTimes.push(event.timeStamp), true);
-  new MutationObserver(() => window.panelTimes.push(performance.now()))
-    .observe(document.querySelector('#card-panel'), { attributes: true, attributeFilter: ['data-card'] });
-});
-for (let card = 0; card < 52; ++card) await page.keyboard.press(' ');
-const delays = await page.evaluate(() => window.keyTimes.map((time, i) => window.panelTimes[i] - time));
-await close();
-await chromium.close();
 rmSync(work, { recursive: true, force: true });
-
-delays.sort((a, b) => a - b);
-console.log(`PBN, ${count} deals, ${bytes} bytes`);
-console.log(`native pipsweep, best of ${runs}: ${(nativeBest / 1000).toFixed(3)} s`);
-const ms = (key) => `${median(timings.map((t) => t[key])).toFixed(0)} ms`;
-console.log(`page in Chromium, median of ${runs}: board 1 at ${ms('board')}, run ended at ${ms('end')} (${boards})`);
-console.log(`  longest main-thread pause: ${ms('task')} (longest task), ${ms('frame')} (longest frame gap)`);
-console.log(`  console opened in ${ms('console')}`);
-console.log(`  each run: ${timings.map((t) => `${t.board.toFixed(0)}/${t.end.toFixed(0)}/${Math.max(t.task, t.frame).toFixed(0)}`).join(', ')} ms (board 1/end/pause)`);
-for (const [kind, times] of Object.entries(printTimes)) {
-  console.log(`print of boards 1 to 32 (${kind}): best ${Math.min(...times).toFixed(1)} ms`);
-}
-console.log(`key to card panel, ${delays.length} steps at laptop size: median ${delays[delays.length >> 1].toFixed(2)} ms, slowest ${delays[delays.length - 1].toFixed(2)} ms`);
