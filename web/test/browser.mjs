@@ -182,6 +182,13 @@ export async function place(page) {
 
 export const axeSource = () => readFileSync(join(root, 'web/node_modules/axe-core/axe.min.js'), 'utf8');
 
+// What axe-core finds on the page as it is now, one line a rule.
+export async function axeViolations(page) {
+  await page.evaluate(axeSource());
+  const result = await page.evaluate(async () => (await window.axe.run(document)).violations);
+  return result.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
 export function examplePath(name) { return join(root, 'examples', name); }
 
 // Screenshots for people to look at, kept beside the build.

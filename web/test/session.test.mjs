@@ -6,7 +6,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, boardsOf, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
+  SIZES, boardsOf, dealFile, drawn, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
 } from './browser.mjs';
 
 const SESSION = examplePath('club-session.pbn');
@@ -19,14 +19,17 @@ before(async () => { chromium = await launch(); });
 after(() => chromium.close());
 
 // Sets session fields as a director does: a value, then leaving the field.
-const set = (page, values) => page.evaluate((entries) => {
-  for (const [id, value] of entries) {
-    const input = document.getElementById(id);
-    if (input.type === 'checkbox') input.checked = value;
-    else input.value = value;
-    input.dispatchEvent(new Event('change'));
-  }
-}, Object.entries(values));
+async function set(page, values) {
+  await page.evaluate((entries) => {
+    for (const [id, value] of entries) {
+      const input = document.getElementById(id);
+      if (input.type === 'checkbox') input.checked = value;
+      else input.value = value;
+      input.dispatchEvent(new Event('change'));
+    }
+  }, Object.entries(values));
+  await drawn(page);
+}
 
 test('the hand view matches the Linux line, board by board', async () => {
   const { page, close } = await openPage(chromium.browser, SIZES.phone);

@@ -6,7 +6,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, axeSource, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
+  SIZES, axeViolations, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -239,12 +239,7 @@ test('cues: the hand spoken at each step, tones, and the screen kept awake', asy
 });
 
 describe('at each window size', () => {
-  const axe = axeSource();
-  const violations = async (page) => {
-    await page.evaluate(axe);
-    const result = await page.evaluate(async () => (await window.axe.run(document)).violations);
-    return result.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  };
+  const violations = axeViolations;
   for (const [name, size] of Object.entries(SIZES)) {
     test(name, async () => {
       const { page, close } = await openPage(chromium.browser, size);
