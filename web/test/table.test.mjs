@@ -236,7 +236,8 @@ describe('at each window size', () => {
     return result.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
   };
   for (const [name, size] of Object.entries(SIZES)) {
-    test(name, async () => {
+    test(name, async (t) => {
+      if (size.hasTouch) can(t, 'touchDevice');
       const { page, close } = await openPage(chromium.browser, size);
       assert.deepEqual(await violations(page), [], 'before a file');
       await dealFile(page, SESSION);
