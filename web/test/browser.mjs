@@ -1,5 +1,6 @@
-// Headless Chromium with the page, and the Linux build's run of the same
-// file to hold it against. bench/web.mjs launches the browser from here too.
+// A headless browser with the page (Chromium, or Firefox ESR: see launch),
+// and the Linux build's run of the same file to hold it against.
+// bench/web.mjs launches the browser from here too.
 import { spawnSync } from 'node:child_process';
 import { copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';

@@ -65,6 +65,9 @@ const runs = () => execute('return Number(document.body.dataset.runs ?? 0);');
 const card = () => execute('return document.querySelector("#card-panel").dataset.card;');
 const board = () => execute('return document.querySelector("#board-number").textContent;');
 
+// The key WebDriver names an element by.
+const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
+
 async function open(url) {
   await run('/url', { url });
   await waitFor('return document.body.dataset.ready === "true";', 'the page to be ready');
@@ -82,7 +85,7 @@ async function press(...keys) {
 async function deal(file) {
   const before = await runs();
   const input = await run('/element', { using: 'css selector', value: '#deal-file' });
-  await run(`/element/${Object.values(input)[0]}/value`, { text: file });
+  await run(`/element/${input[ELEMENT]}/value`, { text: file });
   await waitFor(`return Number(document.body.dataset.runs ?? 0) > ${before};`, `the run of ${file}`, 60000);
   // The input keeps the focus, and with it Space; the keys go to the cards.
   await execute('document.activeElement.blur();');
