@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# CI for the page: installs Emscripten, Chromium and npm when missing, builds
-# the page and its zip, then runs the browser tests against the Linux build.
+# CI for the page: installs Emscripten, the browsers and npm when missing,
+# builds the page and its zip, then runs the browser tests against the Linux
+# build in Chromium, then in Firefox ESR, then a smoke run in WebKitGTK.
 #   .ci/web.sh [NATIVE_BUILD_DIR]   (default build; built when it lacks pipsweep)
 # Screenshots of the dealing view, the print and the served page reloaded
-# offline land in build-web/screenshots.
+# offline land in build-web/screenshots (Firefox's in its firefox folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 native=${1:-build}
@@ -11,6 +12,12 @@ native=${1:-build}
 . .ci/lib.sh
 need_command emcc emscripten
 need_path /usr/bin/chromium chromium
+need_path /usr/bin/firefox-esr firefox-esr
+need_command WebKitWebDriver webkit2gtk-driver
+# The browser WebKitWebDriver starts.
+need_path '/usr/lib/*/webkit2gtk-4.1/MiniBrowser' libwebkit2gtk-4.1-0
+need_command xvfb-run xvfb
+need_command xauth
 need_command npm
 install_missing
 # Debian's Emscripten finds its Node modules only here.
@@ -37,5 +44,11 @@ EOF
 PIPSWEEP_CORE=build-web/core/pipsweep.js node --test tests/core_news.test.mjs
 
 (cd web && npm ci --no-audit --no-fund)
-PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web PIPSWEEP_SHOTS=build-web/screenshots \
-  node --test web/test/*.test.mjs
+export PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web
+SECONDS=0
+PIPSWEEP_BROWSER=chromium PIPSWEEP_SHOTS=build-web/screenshots node --test web/test/*.test.mjs
+chromium=$SECONDS
+PIPSWEEP_BROWSER=firefox PIPSWEEP_SHOTS=build-web/screenshots/firefox node --test web/test/*.test.mjs
+firefox=$((SECONDS - chromium))
+xvfb-run -a node --test web/test/webkit/smoke.mjs
+echo "Browser runs: Chromium ${chromium}s, Firefox ${firefox}s, WebKitGTK $((SECONDS - chromium - firefox))s"

@@ -7,6 +7,7 @@ import {
   DONE, NOT_STARTED, clampCopies, entryKey, findBoard, makeSequence, positionOf, runLength, step,
 } from './session.js';
 import { effectiveSymbols } from './symbols.js';
+import { createCheckActions } from './checking.js';
 
 export function createApp(state, { store, runCore, cues, render, words }) {
   const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
@@ -18,7 +19,10 @@ export function createApp(state, { store, runCore, cues, render, words }) {
   function keepPlace() {
     if (state.file?.key == null || !hasDeals()) return;
     store.keepPlace(state.file.key, {
-      session: state.session, at: keyAt(state.position), cursors: Object.fromEntries(state.cursors),
+      session: state.session,
+      at: keyAt(state.position),
+      cursors: Object.fromEntries(state.cursors),
+      checks: Object.fromEntries(state.checks),
     });
   }
 
@@ -74,6 +78,7 @@ export function createApp(state, { store, runCore, cues, render, words }) {
           const kept = resume ? store.place(key) : null;
           state.session = kept?.session ?? { ...NEW_SESSION };
           state.cursors = new Map(Object.entries(kept?.cursors ?? {}));
+          state.checks = new Map(Object.entries(kept?.checks ?? {}));
           wanted = kept?.at ?? null;
           if (kept !== null) state.notes.resumed = wanted;
         },
@@ -131,6 +136,7 @@ export function createApp(state, { store, runCore, cues, render, words }) {
   // ---- Dealing ---------------------------------------------------------
 
   function setPlace(position, cursor) {
+    if (position !== state.position) state.check = null;
     state.position = position;
     const key = keyAt(position);
     if (cursor === NOT_STARTED) state.cursors.delete(key);
@@ -190,7 +196,13 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     return true;
   }
 
+  const checks = createCheckActions(state, {
+    hasDeals, keyAt, handsAt, keepPlace, render,
+    boardLabel: (deal) => (state.deals.number(deal) === 0 ? words().deal(deal + 1) : words().board(state.deals.number(deal))),
+  });
+
   return {
+    ...checks,
     hasDeals,
 
     // A file chosen, dropped, opened with the app, or kept from the last

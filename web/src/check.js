@@ -61,6 +61,32 @@ export function blindCheck(hands, entries, others = []) {
   return { verdict: 'fault', kind: 'differs', seats: differ };
 }
 
+// How the session stands: of its entries (board and copy), how many are
+// right, faulty and not checked. checks maps "deal:copy" to 'ok' or
+// 'fault', for this session and others kept with it; only the checks is
+// walked, so a step of a 100,000-board session stays quick.
+export function summarize(sequence, checks) {
+  const summary = { ok: 0, fault: 0, unchecked: sequence.length };
+  for (const [key, verdict] of checks) {
+    const [deal, copy] = key.split(':').map(Number);
+    if (deal < sequence.first || deal > sequence.last || copy > sequence.copyCount) continue;
+    if (verdict === 'ok') ++summary.ok;
+    else if (verdict === 'fault') ++summary.fault;
+    else continue;
+    --summary.unchecked;
+  }
+  return summary;
+}
+
+// The positions of the entries not checked, in order, at most limit of them.
+export function uncheckedPositions(sequence, checks, limit) {
+  const positions = [];
+  for (let i = 0; i < sequence.length && positions.length < limit; ++i) {
+    if (!checks.has(`${sequence.deals[i]}:${sequence.copies[i]}`)) positions.push(i);
+  }
+  return positions;
+}
+
 // found: the cards the director found in seat's pocket (array or Set).
 // Both lists come in pack order, the order the director sorts them in.
 export function exactCheck(hands, seat, found) {

@@ -35,11 +35,55 @@ export function drawControls(state, words) {
     $('copies').value = String(session.copies);
     $('copy-order').value = session.order;
   }
+  drawCheckFields(state.check);
   $('symbols-note').textContent = symbolsWarning(settings.symbols, words);
   const range = state.notes.range.map((problem) => (problem.missing === 'from'
     ? words.noFrom(problem.number) : words.noTo(problem.number, problem.after)));
   if (state.notes.copiesClamped) range.push(words.copiesClamped(MAX_COPIES));
   $('range-note').textContent = range.join(' ');
+}
+
+// The check's fields: blank for a check opened anew.
+let shownCheck = null;
+const checkFields = () => document.querySelectorAll('#check-panel input[name]');
+function drawCheckFields(check) {
+  if (check === shownCheck) return;
+  const opened = check !== null && shownCheck?.key !== check.key;
+  shownCheck = check;
+  if (check === null) return;
+  if (opened) for (const input of checkFields()) input.value = '';
+  $('check-seat').value = String(check.seat);
+}
+
+// Binds the check panel's fields and buttons: a field's number enters the
+// state as typed; Enter goes on to the next field, and in the last one
+// checks.
+function bindCheck(app, on) {
+  const fields = [...checkFields()];
+  for (const [i, input] of fields.entries()) {
+    const seat = 'NESW'.indexOf(input.closest('[data-seat]').dataset.seat);
+    on(input, 'input', () => {
+      const value = input.value.trim() === '' ? null : Number(input.value);
+      app.setCheckEntry(seat, input.name, Number.isFinite(value) ? value : null);
+    });
+    on(input, 'keydown', (event) => {
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      if (i + 1 < fields.length) fields[i + 1].focus();
+      else app.verifyCheck();
+    });
+  }
+  on($('check-seat'), 'change', () => app.setCheckSeat(Number($('check-seat').value)));
+  on($('check-exact'), 'click', app.toggleExact);
+  on($('check-verify'), 'click', app.verifyCheck);
+  on($('check-grid'), 'click', (event) => {
+    const card = event.target instanceof Element ? event.target.closest('[data-card]') : null;
+    if (card !== null) app.toggleFound(Number(card.dataset.card));
+  });
+  on($('check'), 'click', () => {
+    app.toggleCheck();
+    if (app.checking()) requestAnimationFrame(() => fields[0].focus());
+  });
 }
 
 // Binds the controls to the app; returns the function that unbinds them.
@@ -81,6 +125,7 @@ export function bindControls(app, { openFile, openExample }) {
   });
   for (const id of SESSION_FIELDS) on($(id), 'change', session);
 
+  bindCheck(app, on);
   on($('deal-file'), 'change', () => openFile($('deal-file').files[0]));
   on($('example'), 'click', openExample);
   on($('print-button'), 'click', () => window.print());

@@ -8,8 +8,15 @@ import {
 import {
   cardLabel, cardName, drawGrid, drawHands, handName,
 } from './board.js';
-import { NOT_STARTED, boardMarks, runLength } from './session.js';
+import {
+  DONE, NOT_STARTED, boardMarks, runLength,
+} from './session.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
+import { drawCheck } from './check-view.js';
+import { uncheckedPositions } from './check.js';
+
+// At the end of the session the boards not checked are named, this many.
+const UNCHECKED_NAMED = 8;
 
 const $ = (id) => document.getElementById(id);
 
@@ -63,6 +70,18 @@ function drawBoard(state, deal, hands, words) {
   $('board-line').textContent = (number === 0 ? '' : `${words.board(number)}\n`) + lineOf(run.symbols, hands);
 }
 
+// After the last board: the boards not checked, by name.
+function notChecked(state, words) {
+  const { sequence, deals, session } = state;
+  const positions = uncheckedPositions(sequence, state.checks, UNCHECKED_NAMED + 1);
+  if (positions.length === 0) return '';
+  const labels = positions.slice(0, UNCHECKED_NAMED).map((position) => {
+    const label = boardLabel(deals, sequence.deals[position], words);
+    return session.copies === 1 ? label : words.boardCopy(label, sequence.copies[position]);
+  });
+  return words.notChecked(labels, positions.length > UNCHECKED_NAMED);
+}
+
 // The panel and the marked cells for the place on the board.
 function drawPlace(state, deal, hands, cursor, words) {
   const panel = $('card-panel');
@@ -101,7 +120,8 @@ function drawPlace(state, deal, hands, cursor, words) {
   } else {
     panel.className = 'card-panel done';
     $('panel-card').textContent = words.done(named);
-    $('panel-words').textContent = position === sequence.length - 1 ? words.allDealt(sequence.length) : words.nextPack;
+    $('panel-words').textContent = position === sequence.length - 1
+      ? `${words.allDealt(sequence.length)} ${notChecked(state, words)}`.trim() : words.nextPack;
   }
   return `${$('panel-card').textContent}. ${$('panel-words').textContent}`;
 }
@@ -133,8 +153,11 @@ export function drawDealView(state, words) {
   $('last-read').hidden = !lastRead;
   view.classList.toggle('faulty', lastRead);
 
-  const cursor = state.cursors.get(`${deal}:${sequence.copies[position]}`) ?? NOT_STARTED;
-  const place = `${position}:${cursor}:${state.settings.runs}:${state.settings.pack}`;
+  const key = `${deal}:${sequence.copies[position]}`;
+  const cursor = state.cursors.get(key) ?? NOT_STARTED;
+  drawCheck(state, words, { deal, key, label: boardLabel(deals, deal, words), cursor });
+  // The end panel names the boards not checked: it changes with a check.
+  const place = `${position}:${cursor}:${state.settings.runs}:${state.settings.pack}:${cursor === DONE ? state.checks.size : ''}`;
   if (place !== drawn.place || drawn.words !== words) {
     const phrase = drawPlace(state, deal, hands, cursor, words);
     // Said once per step, as one phrase, to a screen reader.

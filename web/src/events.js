@@ -24,6 +24,12 @@ export function bindEvents(app, { openFile, preparePrint }) {
   const dealView = $('deal-view');
   const next = () => app.stepBy(1);
   const back = () => app.stepBy(-1);
+  // The check takes the keys: the director types counts in its fields.
+  function openCheck() {
+    app.toggleCheck();
+    if (app.checking()) requestAnimationFrame(() => document.querySelector('#check-panel input').focus());
+    else dealView.focus({ preventScroll: true });
+  }
 
   const KEYS = {
     ' ': next, Enter: next, ArrowRight: next, ArrowDown: next, PageDown: next,
@@ -31,6 +37,8 @@ export function bindEvents(app, { openFile, preparePrint }) {
     n: app.nextBoard, N: app.nextBoard, p: app.previousBoard, P: app.previousBoard,
     Home: app.firstBoard, End: app.lastBoard,
     h: app.toggleHandView, H: app.toggleHandView,
+    t: app.toggleTops, T: app.toggleTops,
+    c: openCheck, C: openCheck,
   };
 
   // A control clicked or tapped leaves the keys to the cards; one reached
@@ -43,10 +51,14 @@ export function bindEvents(app, { openFile, preparePrint }) {
 
   on(document, 'keydown', (event) => {
     if (event.altKey || event.ctrlKey || event.metaKey) return;
-    if (event.key === 'Escape' && app.closeSettings()) return;
+    if (event.key === 'Escape' && (app.closeCheck() || app.closeSettings())) {
+      dealView.focus({ preventScroll: true });
+      return;
+    }
     if (!app.hasDeals()) return;
     const target = event.target;
     if (isTextEntry(target)) return;
+    if (app.checking() && target instanceof Element && target.closest('#check-panel')) return;
     const activates = event.key === ' ' || event.key === 'Enter';
     const control = target instanceof Element && target.closest(CONTROLS) !== null;
     if (activates && control && !focusByPointer) return;
@@ -87,7 +99,7 @@ export function bindEvents(app, { openFile, preparePrint }) {
     }
     if (Math.abs(dx) > TAP_PX || Math.abs(dy) > TAP_PX) return;
     const target = event.target instanceof Element ? event.target : null;
-    if (target === null || target.closest(CONTROLS)) return;
+    if (target === null || target.closest(CONTROLS) || target.closest('#check-panel')) return;
     const long = event.timeStamp - at >= LONG_PRESS_MS;
     if (cell !== null && (event.pointerType === 'mouse' || long)) app.select(Number(cell.dataset.card));
     else if (event.pointerType !== 'mouse' || !target.closest('#grid, #hands')) next();

@@ -51,7 +51,8 @@ export function rangeOf(numbers, from, to) {
 
 // What is dealt, in order: each board From to To in each copy, a board's
 // copies in a row ("board") or the whole range once per copy ("set").
-// deals[i] is the deal of entry i, copies[i] its copy from 1.
+// deals[i] is the deal of entry i, copies[i] its copy from 1; copyCount
+// the copies of each board.
 export function makeSequence(numbers, { from, to, copies, order }) {
   const { first, last, problems } = numbers.length === 0 ? { first: 0, last: -1, problems: [] }
     : rangeOf(numbers, from, to);
@@ -64,7 +65,7 @@ export function makeSequence(numbers, { from, to, copies, order }) {
     deals[i] = first + (bySet ? i % boards : Math.floor(i / copies));
     copyOf[i] = 1 + (bySet ? Math.floor(i / boards) : i % copies);
   }
-  return { deals, copies: copyOf, length, first, last, problems };
+  return { deals, copies: copyOf, copyCount: copies, length, first, last, problems };
 }
 
 // An entry's name in the places kept: its deal and its copy.

@@ -55,6 +55,18 @@ export function createState(settings = DEFAULT_SETTINGS) {
     sequence: null,
     position: 0,           // the entry of the sequence shown
     cursors: new Map(),    // "deal:copy" -> the place on that board (session.NOT_STARTED..DONE)
+    checks: new Map(),     // "deal:copy" -> 'ok' or 'fault': each board's check, kept with the place
+
+    // The check panel while it is open, on one board and copy; null when
+    // closed. The director is shown nothing of the hands meanwhile.
+    check: null,           // { key ("deal:copy"), entries, result, seat, exact, found, exactResult }:
+                           //   entries: N E S W, { count, hcp } as counted (null for a field left blank)
+                           //   result: check.blindCheck's answer to the entries, null before Check
+                           //   seat: the pocket (0-3) whose exact cards are entered
+                           //   exact: true while the grid of that pocket's cards is shown
+                           //   found: seat -> the cards found in that pocket (arrays of card indices)
+                           //   exactResult: { exact: check.exactCheck's answer, moves: check.moves's }, or null
+    showTops: false,       // the cards on top of the pockets shown at every step (key T)
 
     // What the page tells beside the board, each drawn where the eye is.
     notes: {

@@ -1,5 +1,6 @@
-// Headless Chromium with the page, and the Linux build's run of the same
-// file to hold it against. bench/web.mjs launches the browser from here too.
+// A headless browser with the page (Chromium, or Firefox ESR: see launch),
+// and the Linux build's run of the same file to hold it against.
+// bench/web.mjs launches the browser from here too.
 import { spawnSync } from 'node:child_process';
 import { copyFileSync, existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -64,17 +65,76 @@ export function nativeHands(file) {
     .map(({ number, line }) => ({ number, hands: COLUMN.map((column) => 'TRDL?'.indexOf(line[column])) }));
 }
 
+// The browser the tests drive: PIPSWEEP_BROWSER=chromium (the default) or
+// firefox (Firefox ESR over WebDriver BiDi).
+export const browserName = process.env.PIPSWEEP_BROWSER ?? 'chromium';
+if (!['chromium', 'firefox'].includes(browserName)) throw new Error(`PIPSWEEP_BROWSER=${browserName}: chromium or firefox`);
+
+// Firefox's background connections, all off: a test run must not reach
+// the network, and the page must not be the one to blame if it did.
+const FIREFOX_PREFS = {
+  'app.update.auto': false,
+  'app.normandy.enabled': false,
+  'app.shield.optoutstudies.enabled': false,
+  'browser.discovery.enabled': false,
+  'browser.newtabpage.activity-stream.feeds.section.topstories': false,
+  'browser.newtabpage.activity-stream.telemetry': false,
+  'browser.ping-centre.telemetry': false,
+  'browser.region.network.url': '',
+  'browser.region.update.enabled': false,
+  'browser.safebrowsing.provider.google.updateURL': '',
+  'browser.safebrowsing.provider.google4.updateURL': '',
+  'browser.safebrowsing.provider.mozilla.updateURL': '',
+  'browser.topsites.contile.enabled': false,
+  'browser.translations.enable': false,
+  'browser.ml.enable': false,
+  'datareporting.policy.dataSubmissionEnabled': false,
+  'dom.push.connection.enabled': false,
+  'dom.push.serverURL': '',
+  'extensions.blocklist.enabled': false,
+  'extensions.systemAddon.update.enabled': false,
+  'geo.provider.network.url': '',
+  'media.gmp-manager.url': '',
+  'network.captive-portal-service.enabled': false,
+  'network.connectivity-service.enabled': false,
+  'network.dns.disablePrefetch': true,
+  'network.prefetch-next': false,
+  'network.trr.mode': 5,
+  'security.OCSP.enabled': 0,
+  'security.remote_settings.crlite_filters.enabled': false,
+  'security.remote_settings.intermediates.enabled': false,
+  // A release build takes this only with MOZ_DISABLE_NONLOCAL_CONNECTIONS set.
+  'services.settings.server': 'data:,#remote-settings-dummy/v1',
+  'toolkit.telemetry.enabled': false,
+  'toolkit.telemetry.server': '',
+  'toolkit.telemetry.unified': false,
+  'toolkit.telemetry.archive.enabled': false,
+  // Puppeteer lets file:// pages read other files; a user's Firefox does not.
+  'security.fileuri.strict_origin_policy': true,
+};
+
 export async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), 'pipsweep-chromium-'));
-  // Without the background networking flags Chromium keeps knocking on a
-  // closed network.
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const profile = mkdtempSync(join(tmpdir(), `pipsweep-${browserName}-`));
+  const browser = browserName === 'firefox'
+    ? await puppeteer.launch({
+      browser: 'firefox',
+      protocol: 'webDriverBiDi',
+      executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+      headless: true,
+      userDataDir: profile,
+      extraPrefsFirefox: FIREFOX_PREFS,
+      // Firefox then refuses every connection beyond this machine.
+      env: { ...process.env, MOZ_DISABLE_NONLOCAL_CONNECTIONS: '1' },
+    })
+    // Without the background networking flags Chromium keeps knocking on a
+    // closed network.
+    : await puppeteer.launch({
+      executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+      headless: true,
+      userDataDir: profile,
+      args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
   return {
     browser,
     async close() {
@@ -84,7 +144,47 @@ export async function launch() {
   };
 }
 
-// Headless Chromium has no voices and no wake lock: stand-ins that record
+// Checks that need what only Chromium offers the tests, and why; run there,
+// elsewhere the test says it skipped them and makes its other checks.
+const CHROMIUM_ONLY = {
+  installable: 'the app manifest and installability are read over the DevTools Protocol '
+    + '(Page.getAppManifest, Page.getInstallabilityErrors), which WebDriver BiDi has no counterpart for',
+  offlineMode: 'puppeteer sets no offline mode over WebDriver BiDi; the server closed is the only network cut',
+  printMedia: 'puppeteer emulates print media over the DevTools Protocol only; the print is still built '
+    + '(beforeprint) and printed to PDF',
+  touchDevice: 'puppeteer makes the page a touch device (pointer: coarse, so the touch help shows) over the '
+    + 'DevTools Protocol only; here the phone is a narrow window with a mouse',
+};
+export function can(t, check) {
+  if (browserName === 'chromium') return true;
+  t.diagnostic(`skipped in ${browserName}: ${CHROMIUM_ONLY[check]}`);
+  return false;
+}
+
+// Touch: puppeteer's own over WebDriver BiDi sends an altitudeAngle that
+// Firefox refuses (NS_ERROR_ILLEGAL_VALUE), so there the same actions go
+// without it, through the pinned puppeteer's internal browsingContext.
+export function touchscreen(page) {
+  if (browserName === 'chromium') return page.touchscreen;
+  const finger = (...actions) => page.mainFrame().browsingContext.performActions([
+    { type: 'pointer', id: 'finger', parameters: { pointerType: 'touch' }, actions },
+  ]);
+  const at = (x, y) => ({ type: 'pointerMove', x: Math.round(x), y: Math.round(y) });
+  return {
+    tap: async (x, y) => {
+      await finger(at(x, y), { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 });
+      await drawn(page);
+    },
+    touchStart: (x, y) => finger(at(x, y), { type: 'pointerDown', button: 0 }),
+    touchMove: (x, y) => finger(at(x, y)),
+    touchEnd: async () => {
+      await finger({ type: 'pointerUp', button: 0 });
+      await drawn(page);
+    },
+  };
+}
+
+// Headless browsers have no voices and no wake lock: stand-ins that record
 // what the page asks of them.
 function installStandIns() {
   window.spoken = [];
@@ -152,13 +252,17 @@ export async function dealFile(page, file, symbols = 'TRDL') {
 }
 
 export async function downloadBytes(page) {
+  // As base64: Firefox fails to hand over an array of four million numbers.
   const bytes = await page.evaluate(async () => {
     const link = document.querySelector('#download');
     if (link.parentElement.hidden || !link.href || link.download !== '_pipsweep.txt') return null;
     const response = await fetch(link.href);
-    return Array.from(new Uint8Array(await response.arrayBuffer()));
+    const all = new Uint8Array(await response.arrayBuffer());
+    let binary = '';
+    for (let at = 0; at < all.length; at += 0x8000) binary += String.fromCharCode(...all.subarray(at, at + 0x8000));
+    return btoa(binary);
   });
-  return bytes === null ? null : Buffer.from(bytes);
+  return bytes === null ? null : Buffer.from(bytes, 'base64');
 }
 
 // Waits until the page has drawn what the last input asked for: drawing
@@ -181,6 +285,13 @@ export async function place(page) {
 }
 
 export const axeSource = () => readFileSync(join(root, 'web/node_modules/axe-core/axe.min.js'), 'utf8');
+
+// What axe-core finds on the page as it is now, one line a rule.
+export async function axeViolations(page) {
+  await page.evaluate(axeSource());
+  const result = await page.evaluate(async () => (await window.axe.run(document)).violations);
+  return result.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
 
 export function examplePath(name) { return join(root, 'examples', name); }
 

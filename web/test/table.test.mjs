@@ -6,7 +6,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, axeSource, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
+  SIZES, axeViolations, can, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath,
+  touchscreen, waitForRun,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -86,29 +87,30 @@ test('each key leaves the cursor where a director expects it', async () => {
 test('taps, a long press and swipes on a phone', async () => {
   const { page, close } = await openPage(chromium.browser, SIZES.phone);
   await dealFile(page, SESSION);
+  const touch = touchscreen(page);
   const centre = (selector) => page.$eval(selector, (e) => {
     const r = e.getBoundingClientRect();
     return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
   });
   const panel = await centre('#card-panel');
-  await page.touchscreen.tap(panel.x, panel.y);
-  await page.touchscreen.tap(panel.x, panel.y);
+  await touch.tap(panel.x, panel.y);
+  await touch.tap(panel.x, panel.y);
   assert.equal((await place(page)).card, '1');
   // A stray tap on the grid is the next card; a long press makes a card current.
   const cell = await centre('#grid [data-card="20"]');
-  await page.touchscreen.tap(cell.x, cell.y);
+  await touch.tap(cell.x, cell.y);
   assert.equal((await place(page)).card, '2');
-  await page.touchscreen.touchStart(cell.x, cell.y);
+  await touch.touchStart(cell.x, cell.y);
   await new Promise((resolve) => { setTimeout(resolve, 600); });
-  await page.touchscreen.touchEnd();
+  await touch.touchEnd();
   assert.equal((await place(page)).card, '20');
   const line = await centre('.keys-help');
-  await page.touchscreen.tap(line.x, line.y);
+  await touch.tap(line.x, line.y);
   assert.equal((await place(page)).card, '21');
-  await page.touchscreen.touchStart(300, panel.y);
-  await page.touchscreen.touchMove(200, panel.y + 5);
-  await page.touchscreen.touchMove(100, panel.y + 10);
-  await page.touchscreen.touchEnd();
+  await touch.touchStart(300, panel.y);
+  await touch.touchMove(200, panel.y + 5);
+  await touch.touchMove(100, panel.y + 10);
+  await touch.touchEnd();
   assert.deepEqual([(await place(page)).board, (await place(page)).card], ['2', '']);
   await close();
 });
@@ -155,7 +157,7 @@ describe('the hands come from the core, whatever the symbols', () => {
     const { page, close } = await openPage(chromium.browser);
     await dealFile(page, SESSION);
     await page.click('#setup');
-    await page.click('#symbols', { clickCount: 3 });
+    await page.click('#symbols', { count: 3 });
     const runs = await page.evaluate(() => Number(document.body.dataset.runs));
     await page.keyboard.type('NESW', { delay: 50 });
     assert.equal(await page.evaluate(() => Number(document.body.dataset.runs)), runs);
@@ -239,14 +241,10 @@ test('cues: the hand spoken at each step, tones, and the screen kept awake', asy
 });
 
 describe('at each window size', () => {
-  const axe = axeSource();
-  const violations = async (page) => {
-    await page.evaluate(axe);
-    const result = await page.evaluate(async () => (await window.axe.run(document)).violations);
-    return result.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-  };
+  const violations = axeViolations;
   for (const [name, size] of Object.entries(SIZES)) {
-    test(name, async () => {
+    test(name, async (t) => {
+      if (size.hasTouch) can(t, 'touchDevice');
       const { page, close } = await openPage(chromium.browser, size);
       assert.deepEqual(await violations(page), [], 'before a file');
       await dealFile(page, SESSION);
@@ -270,10 +268,10 @@ describe('at each window size', () => {
   }
 });
 
-test('the print holds every board', async () => {
+test('the print holds every board', async (t) => {
   const { page, close } = await openPage(chromium.browser, { width: 794, height: 1123 });
   await dealFile(page, SESSION);
-  await page.emulateMediaType('print');
+  if (can(t, 'printMedia')) await page.emulateMediaType('print');
   await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
   assert.deepEqual(await page.$$eval('.print-board h3', (all) => all.map((e) => e.textContent)),
     session.map(({ number }) => `Board ${number}`));

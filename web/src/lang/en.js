@@ -58,6 +58,12 @@ export default {
   noFrom: (number) => `No board ${number} in this file: dealing from the first board.`,
   noTo: (number, after) => `No board ${number} after board ${after}: dealing to the last board.`,
   copiesClamped: (most) => `At most ${most} copies: dealing ${most}.`,
+  checkTitle: (label) => `${label}: the check`,
+  checkStates: { unchecked: 'not checked', ok: 'checked: right', fault: 'checked: faulty' },
+  summary: (boards, ok, fault, unchecked) => `${plural(boards, 'board', 'boards')}: ${ok} right, ${fault} faulty, ${unchecked} not checked`,
+  notChecked: (labels, more) => `Not checked: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'empty',
+
   kept: 'This file and your place in it are kept on this device.',
   notKept: 'This browser keeps nothing: a reload starts afresh.',
 

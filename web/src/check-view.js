@@ -1,0 +1,94 @@
+// The board check drawn from the state: the check panel in place of the
+// grid, the board's check state beside its number, the session's summary,
+// and the cards on top of the pockets.
+import { RANK_COUNT, RED_SUITS, SUIT_SYMBOLS, rankOf, suitOf } from './cards.js';
+import { cardLabel } from './board.js';
+import {
+  CHECK_WORDS_EN, describeCheck, describeExact, describeMoves, summarize,
+} from './check.js';
+import { DONE, pocketTops } from './session.js';
+
+const $ = (id) => document.getElementById(id);
+
+// The pocket's cards as the director taps them: no hands, no colours, only
+// the cards, suit by suit as a sorted pack lies.
+function buildCheckGrid(grid, words) {
+  if (grid.childElementCount === 0) {
+    for (let suit = 0; suit < SUIT_SYMBOLS.length; ++suit) {
+      const row = document.createElement('div');
+      row.className = 'check-suit';
+      for (let rank = 0; rank < RANK_COUNT; ++rank) {
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.className = RED_SUITS[suit] ? 'check-card red' : 'check-card';
+        button.dataset.card = String(suit * RANK_COUNT + rank);
+        row.append(button);
+      }
+      grid.append(row);
+    }
+  }
+  for (const button of grid.querySelectorAll('[data-card]')) {
+    const card = Number(button.dataset.card);
+    button.textContent = `${SUIT_SYMBOLS[suitOf(card)]}${words.ranks[rankOf(card)]}`;
+  }
+}
+
+// The check's sentence for the director, with its verdict.
+function verdictOf(check, label, checkWords) {
+  if (check.exact && check.exactResult !== null) {
+    const { exact, moves } = check.exactResult;
+    const right = exact.missing.length === 0 && exact.extra.length === 0;
+    const text = describeExact(exact, checkWords) + (moves !== null && moves.length > 0 ? ` ${describeMoves(moves, checkWords)}` : '');
+    return { verdict: right ? 'ok' : 'fault', text };
+  }
+  if (!check.exact && check.result !== null) {
+    return { verdict: check.result.verdict === 'incomplete' ? '' : check.result.verdict, text: describeCheck(check.result, checkWords, label) };
+  }
+  return { verdict: '', text: '' };
+}
+
+export function drawCheck(state, words, { deal, key, label, cursor }) {
+  const checkWords = words.check ?? CHECK_WORDS_EN;
+  const check = state.check !== null && state.check.key === key ? state.check : null;
+  document.body.classList.toggle('checking', check !== null);
+  $('check-panel').hidden = check === null;
+  $('check').setAttribute('aria-pressed', String(check !== null));
+  const verdict = state.checks.get(key) ?? 'unchecked';
+  $('check-state').dataset.state = verdict;
+  $('check-state').textContent = { unchecked: '', ok: '\u2713', fault: '\u2717' }[verdict];
+  $('check-state').setAttribute('aria-label', words.checkStates[verdict]);
+
+  const { ok, fault, unchecked } = summarize(state.sequence, state.checks);
+  const summary = $('summary');
+  summary.dataset.ok = String(ok);
+  summary.dataset.fault = String(fault);
+  summary.dataset.unchecked = String(unchecked);
+  summary.textContent = words.summary(state.sequence.length, ok, fault, unchecked);
+
+  const tops = pocketTops(state.deals.handsOf(deal), cursor, state.settings.pack === 'reversed');
+  const shown = state.showTops || cursor === DONE || state.notes.resumed === key;
+  $('pocket-tops').hidden = !shown;
+  $('seats').hidden = shown;
+  for (const [seat, top] of tops.entries()) {
+    const spot = $('pocket-tops').children[seat + 1];
+    spot.dataset.card = top < 0 ? '' : String(top);
+    spot.textContent = top < 0 ? '\u2014' : cardLabel(top, words);
+    spot.classList.toggle('red', top >= 0 && RED_SUITS[suitOf(top)]);
+    spot.setAttribute('aria-label', `${words.seats[seat]}: ${top < 0 ? words.emptyPocket : cardLabel(top, words)}`);
+  }
+
+  if (check === null) return;
+  $('check-title').textContent = words.checkTitle(label);
+  $('check-grid').hidden = !check.exact;
+  $('check-exact').setAttribute('aria-pressed', String(check.exact));
+  if (check.exact) {
+    buildCheckGrid($('check-grid'), words);
+    const found = new Set(check.found[check.seat] ?? []);
+    for (const button of $('check-grid').querySelectorAll('[data-card]')) {
+      button.setAttribute('aria-pressed', String(found.has(Number(button.dataset.card))));
+    }
+  }
+  const { verdict: shownVerdict, text } = verdictOf(check, label, checkWords);
+  $('check-result').dataset.verdict = shownVerdict;
+  $('check-result').textContent = text;
+}
