@@ -23,40 +23,16 @@ import { join, resolve } from 'node:path';
 const root = resolve(import.meta.dirname, '..');
 const build = resolve(process.argv[2] ?? join(root, 'build'));
 process.env.PIPSWEEP_PAGE = resolve(process.argv[3] ?? process.env.PIPSWEEP_PAGE ?? join(root, 'build-web/web'));
-// Imported once PIPSWEEP_PAGE is set: it reads the page's folder as it loads.
-const { SIZES, dealFile, examplePath, launch, openPage } = await import('../web/test/browser.mjs');
-const { default: puppeteer } = await import('../web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js');
 const count = Number(process.env.COUNT ?? 100000);
 const runs = Number(process.env.RUNS ?? 3);
 const browsers = (process.env.BROWSERS ?? 'chromium firefox').split(/\s+/).filter(Boolean);
 const formats = (process.env.FILES ?? 'pbn pbn-full').split(/\s+/).filter(Boolean);
-
-// Firefox ESR over WebDriver BiDi, with its background connections off.
-async function launchFirefox() {
-  const profile = mkdtempSync(join(tmpdir(), 'pipsweep-firefox-'));
-  const off = [
-    'app.update.auto', 'app.normandy.enabled', 'browser.discovery.enabled', 'browser.region.update.enabled',
-    'browser.translations.enable', 'browser.ml.enable', 'datareporting.policy.dataSubmissionEnabled',
-    'dom.push.connection.enabled', 'extensions.blocklist.enabled', 'extensions.systemAddon.update.enabled',
-    'network.captive-portal-service.enabled', 'network.connectivity-service.enabled', 'toolkit.telemetry.enabled',
-  ];
-  const browser = await puppeteer.launch({
-    browser: 'firefox',
-    protocol: 'webDriverBiDi',
-    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
-    headless: true,
-    userDataDir: profile,
-    extraPrefsFirefox: { ...Object.fromEntries(off.map((name) => [name, false])), 'network.dns.disablePrefetch': true },
-    // Firefox then refuses every connection beyond this machine.
-    env: { ...process.env, MOZ_DISABLE_NONLOCAL_CONNECTIONS: '1' },
-  });
-  return {
-    browser,
-    async close() {
-      await browser.close();
-      rmSync(profile, { recursive: true, force: true });
-    },
-  };
+// browser.mjs drives the browser PIPSWEEP_BROWSER names as it loads: one
+// copy of it per browser (the query only tells the copies apart).
+const drivers = {};
+for (const name of browsers) {
+  process.env.PIPSWEEP_BROWSER = name;
+  drivers[name] = await import(`../web/test/browser.mjs?${name}`);
 }
 
 // Watches the page from the file input's change on: when board 1 shows,
@@ -132,7 +108,8 @@ for (const format of formats) {
   say(`${format}: ${count} deals, ${(readFileSync(file).length / 1e6).toFixed(1)} MB; native pipsweep, best of ${runs}: ${nativeBest.toFixed(0)} ms`);
 
   for (const name of browsers) {
-    const opened = name === 'firefox' ? await launchFirefox() : await launch();
+    const { launch, openPage, dealFile } = drivers[name];
+    const opened = await launch();
     const timings = [];
     let boards = '';
     for (let i = 0; i < runs; ++i) {
@@ -175,7 +152,8 @@ for (const format of formats) {
 }
 
 for (const name of browsers) {
-  const opened = name === 'firefox' ? await launchFirefox() : await launch();
+  const { launch, openPage, dealFile, SIZES, examplePath } = drivers[name];
+  const opened = await launch();
   const { page, close } = await openPage(opened.browser, SIZES.laptop);
   await dealFile(page, examplePath('club-session.pbn'));
   await page.evaluate(() => {
