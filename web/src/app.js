@@ -8,6 +8,7 @@ import {
 } from './session.js';
 import { effectiveSymbols } from './symbols.js';
 import { createCheckActions } from './checking.js';
+import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
 
 export function createApp(state, { store, runCore, cues, render, words }) {
   const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
@@ -265,6 +266,14 @@ export function createApp(state, { store, runCore, cues, render, words }) {
         keepPlace();
       }
       render();
+    },
+
+    // Print: false when the range holds more boards than one print, which
+    // the settings then say beside the button.
+    askPrint() {
+      state.notes.printAsked = true;
+      render();
+      return rangeBoards(state.sequence) <= MAX_PRINT_BOARDS;
     },
 
     // Escape: the settings fold away again over the board. False when

@@ -3,6 +3,7 @@
 // brings another value, say a session resumed). Nothing else touches them.
 import { symbolsWarning } from './symbols.js';
 import { MAX_COPIES } from './session.js';
+import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -41,6 +42,9 @@ export function drawControls(state, words) {
     ? words.noFrom(problem.number) : words.noTo(problem.number, problem.after)));
   if (state.notes.copiesClamped) range.push(words.copiesClamped(MAX_COPIES));
   $('range-note').textContent = range.join(' ');
+  const boards = rangeBoards(state.sequence);
+  $('print-note').textContent = state.notes.printAsked && boards > MAX_PRINT_BOARDS
+    ? words.printTooMany(MAX_PRINT_BOARDS, boards) : '';
 }
 
 // The check's fields: blank for a check opened anew.
@@ -128,6 +132,10 @@ export function bindControls(app, { openFile, openExample }) {
   bindCheck(app, on);
   on($('deal-file'), 'change', () => openFile($('deal-file').files[0]));
   on($('example'), 'click', openExample);
-  on($('print-button'), 'click', () => window.print());
+  // Too many boards: From is where the range is chosen.
+  on($('print-button'), 'click', () => {
+    if (app.askPrint()) window.print();
+    else $('from').focus();
+  });
   return () => unbinds.forEach((unbind) => unbind());
 }

@@ -1,11 +1,20 @@
 // What a session needs on paper, each board of the range once: dealing
 // grids, hand records, or curtain cards to cut apart. Built when a print
-// starts, and only for the boards asked for.
+// starts, and only for the boards asked for, at most MAX_PRINT_BOARDS.
 import {
   curtainSlip, drawGrid, drawHands, element, newGrid,
 } from './board.js';
 import { boardLabel, marksOf } from './deal-view.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
+
+// The most boards one print holds: a whole file of 100,000 deals made
+// 10,000 pages, 38 s of a stopped page before the browser even laid them
+// out; 64 boards take some tens of milliseconds.
+export const MAX_PRINT_BOARDS = 64;
+
+// The boards in the session's range, each counted once.
+export const rangeBoards = (sequence) => (sequence === null || sequence.length === 0 ? 0
+  : sequence.last - sequence.first + 1);
 
 // Items on one sheet of A4, and how each board gives its items.
 const KINDS = {
@@ -32,8 +41,9 @@ function boardItems(kind, { number, marks, hands, label, line }, symbolOf, words
   return [0, 1, 2, 3].map((hand) => curtainSlip(hands, number, marks, hand, words));
 }
 
-// boards: [{ number, marks, hands, label, line }] in print order.
-function buildPrint(section, kind, boards, { event, date, symbolOf, words }) {
+// boards: [{ number, marks, hands, label, line }] in print order; note: a
+// line for the top of the first page, or ''.
+function buildPrint(section, kind, boards, { event, date, note, symbolOf, words }) {
   const { perPage, className } = KINDS[kind];
   const heading = [event.trim(), date.trim()].filter((part) => part !== '').join(' \u00b7 ');
   const items = boards.flatMap((board) => boardItems(kind, board, symbolOf, words));
@@ -41,6 +51,7 @@ function buildPrint(section, kind, boards, { event, date, symbolOf, words }) {
   for (let i = 0; i < items.length; i += perPage) {
     const page = element('div', `print-page ${className}`);
     if (heading !== '') page.append(element('p', 'print-heading', heading));
+    if (note !== '' && i === 0) page.append(element('p', 'print-cut', note));
     const body = element('div', 'print-items');
     body.append(...items.slice(i, i + perPage));
     page.append(body);
@@ -50,12 +61,16 @@ function buildPrint(section, kind, boards, { event, date, symbolOf, words }) {
   section.dataset.kind = kind;
 }
 
-// Each board of the session's range once, as the settings ask.
+// Each board of the session's range once, as the settings ask; of a range
+// too large for one print (Ctrl+P, which cannot be refused), its first
+// boards, saying so.
 export function printSession(section, state, words) {
   const { sequence, deals, run, settings } = state;
   if (sequence === null || sequence.length === 0) return;
+  const total = rangeBoards(sequence);
+  const last = Math.min(sequence.last, sequence.first + MAX_PRINT_BOARDS - 1);
   const boards = [];
-  for (let deal = sequence.first; deal <= sequence.last; ++deal) {
+  for (let deal = sequence.first; deal <= last; ++deal) {
     const hands = deals.handsOf(deal);
     boards.push({
       number: deals.number(deal), marks: marksOf(deals, deal), hands, label: boardLabel(deals, deal, words),
@@ -63,6 +78,9 @@ export function printSession(section, state, words) {
     });
   }
   buildPrint(section, settings.printKind, boards, {
-    event: settings.event, date: settings.date, symbolOf: (hand) => shown(symbolOf(run.symbols, hand)), words,
+    event: settings.event,
+    date: settings.date,
+    note: total > MAX_PRINT_BOARDS ? words.printCut(MAX_PRINT_BOARDS, total) : '',
+    symbolOf: (hand) => shown(symbolOf(run.symbols, hand)), words,
   });
 }

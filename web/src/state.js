@@ -73,6 +73,7 @@ export function createState(settings = DEFAULT_SETTINGS) {
       resumed: null,       // the entry ("deal:copy") a reload came back to, until the next step
       range: [],           // session.rangeOf's problems with From and To
       copiesClamped: false, // Copies was typed above what is dealt
+      printAsked: false,   // Print was pressed: a range too large for one print is told beside it
       typed: '',           // digits typed for a board to go to, before Enter
       noBoard: null,       // a board number typed that the session does not hold
       kept: null,          // true when the file is kept on the device, false when it cannot be, null unknown

@@ -191,4 +191,38 @@ describe('the print: each board of the range once', () => {
       await close();
     });
   }
+
+  test('a range of more than 64 boards: Print asks for From and To, Ctrl+P prints the first 64 and says so', async () => {
+    const work = mkdtempSync(join(tmpdir(), 'pipsweep-print-'));
+    const file = join(work, 'seventy.pbn');
+    writeFileSync(file, Array.from({ length: 70 }, (_, i) => `[Board "${i + 1}"]\n${GOOD_DEAL}\n`).join(''));
+    const { page, close } = await openPage(chromium.browser);
+    await dealFile(page, file);
+    await page.evaluate(() => {
+      window.printed = 0;
+      window.print = () => { window.printed += 1; };
+    });
+    await page.click('#setup');
+    // [From, To, what the print fieldset says after Print, prints made so far]
+    const steps = [
+      ['', '', 'Choose From and To first: one print holds at most 64 boards, not all 70.', 0],
+      ['3', '', 'Choose From and To first: one print holds at most 64 boards, not all 68.', 0],
+      ['3', '66', '', 1],
+    ];
+    for (const [from, to, note, printed] of steps) {
+      await set(page, { from, to });
+      await page.click('#print-button');
+      assert.deepEqual(await page.evaluate(() => [document.querySelector('#print-note').textContent, window.printed]),
+        [note, printed], `From ${from} To ${to}`);
+      if (note !== '') assert.equal(await page.evaluate(() => document.activeElement.id), 'from');
+    }
+    await set(page, { from: '', to: '' });
+    await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+    const titles = await page.$$eval('.print-board h3', (all) => all.map((e) => e.textContent));
+    assert.deepEqual([titles.length, titles[0], titles.at(-1)], [64, 'Board 1', 'Board 64']);
+    assert.deepEqual(await page.$$eval('.print-cut', (all) => all.map((e) => e.closest('.print-page') === e.closest('.print-boards').firstChild && e.textContent)),
+      ['The first 64 of 70 boards: one print holds at most 64. Choose From and To to print the others.']);
+    await close();
+    rmSync(work, { recursive: true, force: true });
+  });
 });

@@ -58,6 +58,8 @@ export default {
   noFrom: (number) => `No board ${number} in this file: dealing from the first board.`,
   noTo: (number, after) => `No board ${number} after board ${after}: dealing to the last board.`,
   copiesClamped: (most) => `At most ${most} copies: dealing ${most}.`,
+  printTooMany: (most, count) => `Choose From and To first: one print holds at most ${most} boards, not all ${count}.`,
+  printCut: (most, count) => `The first ${most} of ${count} boards: one print holds at most ${most}. Choose From and To to print the others.`,
   checkTitle: (label) => `${label}: the check`,
   checkStates: { unchecked: 'not checked', ok: 'checked: right', fault: 'checked: faulty' },
   summary: (boards, ok, fault, unchecked) => `${plural(boards, 'board', 'boards')}: ${ok} right, ${fault} faulty, ${unchecked} not checked`,
