@@ -44,6 +44,10 @@ EOF
 PIPSWEEP_CORE=build-web/core/pipsweep.js node --test tests/core_news.test.mjs
 
 (cd web && npm ci --no-audit --no-fund)
+# The page's rules without a browser, and how many planted faults their
+# tests catch (StrykerJS; it fails below 85%).
+node --test web/test/unit/
+(cd web && npm run mutate)
 export PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web
 SECONDS=0
 PIPSWEEP_BROWSER=chromium PIPSWEEP_SHOTS=build-web/screenshots node --test web/test/*.test.mjs

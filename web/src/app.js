@@ -144,6 +144,7 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     else state.cursors.set(key, cursor);
     state.notes.resumed = null;
     state.notes.noBoard = null;
+    state.notes.homeScreenNote = false;
     keepPlace();
     render();
   }
@@ -215,8 +216,11 @@ export function createApp(state, { store, runCore, cues, render, words }) {
       state.notes.kept = kept ? true : null;
       state.position = 0;
       if (!kept) {
-        store.keepFile(name, blob).then((done) => {
-          if (state.file?.blob === blob) state.notes.kept = done;
+        store.keepFile(name, blob).then(({ kept: done, lasting }) => {
+          if (state.file?.blob !== blob) return;
+          state.notes.kept = done;
+          state.notes.homeScreen = done && !lasting && store.clearedWeekly();
+          state.notes.homeScreenNote = state.notes.homeScreen;
           render();
         });
       }

@@ -4,12 +4,23 @@
 import {
   NO_HAND, RANK_COUNT, RED_SUITS, SEATS, SUIT_LETTERS, SUIT_SYMBOLS, handSummary, rankOf, suitOf,
 } from './cards.js';
+import { boardMarks } from './session.js';
 
 export function element(tag, className, text) {
   const e = document.createElement(tag);
   if (className) e.className = className;
   if (text !== undefined) e.textContent = text;
   return e;
+}
+
+// "Board 7", or "deal 3" for a deal without a number.
+export function boardLabel(deals, deal, words) {
+  const number = deals.number(deal);
+  return number === 0 ? words.deal(deal + 1) : words.board(number);
+}
+
+export function marksOf(deals, deal) {
+  return boardMarks(deals.number(deal), deals.dealer(deal), deals.vulnerability(deal));
 }
 
 // "ace of spades", as a screen reader says a card.

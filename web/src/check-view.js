@@ -2,13 +2,28 @@
 // grid, the board's check state beside its number, the session's summary,
 // and the cards on top of the pockets.
 import { RANK_COUNT, RED_SUITS, SUIT_SYMBOLS, rankOf, suitOf } from './cards.js';
-import { cardLabel } from './board.js';
+import { boardLabel, cardLabel } from './board.js';
 import {
-  CHECK_WORDS_EN, describeCheck, describeExact, describeMoves, summarize,
+  CHECK_WORDS_EN, describeCheck, describeExact, describeMoves, summarize, uncheckedPositions,
 } from './check.js';
 import { DONE, pocketTops } from './session.js';
 
 const $ = (id) => document.getElementById(id);
+
+// At the end of the session the boards not checked are named, this many.
+const UNCHECKED_NAMED = 8;
+
+// After the last board: the boards not checked, by name.
+function notChecked(state, words) {
+  const { sequence, deals, session } = state;
+  const positions = uncheckedPositions(sequence, state.checks, UNCHECKED_NAMED + 1);
+  if (positions.length === 0) return '';
+  const labels = positions.slice(0, UNCHECKED_NAMED).map((position) => {
+    const label = boardLabel(deals, sequence.deals[position], words);
+    return session.copies === 1 ? label : words.boardCopy(label, sequence.copies[position]);
+  });
+  return words.notChecked(labels, positions.length > UNCHECKED_NAMED);
+}
 
 // The pocket's cards as the director taps them: no hands, no colours, only
 // the cards, suit by suit as a sorted pack lies.
@@ -63,7 +78,9 @@ export function drawCheck(state, words, { deal, key, label, cursor }) {
   summary.dataset.ok = String(ok);
   summary.dataset.fault = String(fault);
   summary.dataset.unchecked = String(unchecked);
-  summary.textContent = words.summary(state.sequence.length, ok, fault, unchecked);
+  const atEnd = cursor === DONE && state.position === state.sequence.length - 1;
+  const named = atEnd ? notChecked(state, words) : '';
+  summary.textContent = `${words.summary(state.sequence.length, ok, fault, unchecked)}${named === '' ? '' : `. ${named}`}`;
 
   const tops = pocketTops(state.deals.handsOf(deal), cursor, state.settings.pack === 'reversed');
   const shown = state.showTops || cursor === DONE || state.notes.resumed === key;

@@ -6,32 +6,16 @@ import {
   CARDS, NO_HAND, RED_SUITS, SEATS, SUIT_SYMBOLS, rankOf, suitOf,
 } from './cards.js';
 import {
-  cardLabel, cardName, drawGrid, drawHands, handName,
+  boardLabel, cardLabel, cardName, drawGrid, drawHands, handName, marksOf,
 } from './board.js';
-import {
-  DONE, NOT_STARTED, boardMarks, runLength,
-} from './session.js';
+import { NOT_STARTED, runLength } from './session.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
 import { drawCheck } from './check-view.js';
-import { uncheckedPositions } from './check.js';
-
-// At the end of the session the boards not checked are named, this many.
-const UNCHECKED_NAMED = 8;
 
 const $ = (id) => document.getElementById(id);
 
 // What was drawn last: the deal, its symbols and words, and the place.
 let drawn = { deal: -1, symbols: '', words: null, place: '' };
-
-// "Board 7", or "deal 3" for a deal without a number.
-export function boardLabel(deals, deal, words) {
-  const number = deals.number(deal);
-  return number === 0 ? words.deal(deal + 1) : words.board(number);
-}
-
-export function marksOf(deals, deal) {
-  return boardMarks(deals.number(deal), deals.dealer(deal), deals.vulnerability(deal));
-}
 
 // The cards of a run as the panel shows them: "♠Q J 10", a new suit sign
 // where the run goes into the next suit.
@@ -64,22 +48,23 @@ function drawBoard(state, deal, hands, words) {
     const span = document.createElement('span');
     span.className = count === 13 ? 'count' : 'count wrong';
     span.dataset.hand = String(hand);
-    span.textContent = `${symbolText(hand)} ${handName(hand, words)} ${count}${count === 13 ? '' : ' !'}`;
+    const name = document.createElement('span');
+    name.className = 'count-hand';
+    name.textContent = handName(hand, words);
+    span.append(symbolText(hand), name, ` ${count}${count === 13 ? '' : ' !'}`);
     return span;
   }));
   $('board-line').textContent = (number === 0 ? '' : `${words.board(number)}\n`) + lineOf(run.symbols, hands);
 }
 
-// After the last board: the boards not checked, by name.
-function notChecked(state, words) {
-  const { sequence, deals, session } = state;
-  const positions = uncheckedPositions(sequence, state.checks, UNCHECKED_NAMED + 1);
-  if (positions.length === 0) return '';
-  const labels = positions.slice(0, UNCHECKED_NAMED).map((position) => {
-    const label = boardLabel(deals, sequence.deals[position], words);
-    return session.copies === 1 ? label : words.boardCopy(label, sequence.copies[position]);
-  });
-  return words.notChecked(labels, positions.length > UNCHECKED_NAMED);
+// Where the window is too small for the whole grid (a page zoomed in), the
+// current cell is scrolled into view.
+function bringIntoView(cell) {
+  if (document.documentElement.scrollHeight <= innerHeight && document.documentElement.scrollWidth <= innerWidth) return;
+  const box = cell.getBoundingClientRect();
+  if (box.height > 0 && (box.top < 0 || box.bottom > innerHeight || box.left < 0 || box.right > innerWidth)) {
+    cell.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+  }
 }
 
 // The panel and the marked cells for the place on the board.
@@ -94,6 +79,7 @@ function drawPlace(state, deal, hands, cursor, words) {
     for (let i = 0, card = cursor; i < length; ++i, card += along) {
       for (const cell of document.querySelectorAll(`#deal-view [data-card="${card}"]`)) cell.classList.add(i === 0 ? 'at' : 'in-run');
     }
+    bringIntoView(document.querySelector(`#grid [data-card="${cursor}"]`));
     const name = handName(hand, words);
     panel.dataset.card = String(cursor);
     panel.dataset.hand = String(hand);
@@ -120,8 +106,7 @@ function drawPlace(state, deal, hands, cursor, words) {
   } else {
     panel.className = 'card-panel done';
     $('panel-card').textContent = words.done(named);
-    $('panel-words').textContent = position === sequence.length - 1
-      ? `${words.allDealt(sequence.length)} ${notChecked(state, words)}`.trim() : words.nextPack;
+    $('panel-words').textContent = position === sequence.length - 1 ? words.allDealt(sequence.length) : words.nextPack;
   }
   return `${$('panel-card').textContent}. ${$('panel-words').textContent}`;
 }
@@ -156,8 +141,7 @@ export function drawDealView(state, words) {
   const key = `${deal}:${sequence.copies[position]}`;
   const cursor = state.cursors.get(key) ?? NOT_STARTED;
   drawCheck(state, words, { deal, key, label: boardLabel(deals, deal, words), cursor });
-  // The end panel names the boards not checked: it changes with a check.
-  const place = `${position}:${cursor}:${state.settings.runs}:${state.settings.pack}:${cursor === DONE ? state.checks.size : ''}`;
+  const place = `${position}:${cursor}:${state.settings.runs}:${state.settings.pack}`;
   if (place !== drawn.place || drawn.words !== words) {
     const phrase = drawPlace(state, deal, hands, cursor, words);
     // Said once per step, as one phrase, to a screen reader.

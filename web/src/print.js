@@ -2,9 +2,8 @@
 // grids, hand records, or curtain cards to cut apart. Built when a print
 // starts, and only for the boards asked for, at most MAX_PRINT_BOARDS.
 import {
-  curtainSlip, drawGrid, drawHands, element, newGrid,
+  boardLabel, curtainSlip, drawGrid, drawHands, element, marksOf, newGrid,
 } from './board.js';
-import { boardLabel, marksOf } from './deal-view.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
 
 // The most boards one print holds: a whole file of 100,000 deals made

@@ -96,12 +96,18 @@ function drawSetupLine(state, words) {
 
 function drawNotes(state, words) {
   const { notes } = state;
-  $('kept').textContent = notes.kept === null ? '' : notes.kept ? words.kept : words.notKept;
+  $('first-visit').hidden = state.file !== null;
+  if (state.file === null) {
+    $('first-sort').textContent = words.firstSort;
+    $('first-symbols').textContent = words.firstSymbols(state.settings.symbols);
+  }
+  $('kept').textContent = notes.kept === null ? '' : `${notes.kept ? words.kept : words.notKept}${notes.homeScreen ? ` ${words.homeScreen}` : ''}`;
   $('offline').hidden = !notes.offline;
   const at = notes.resumed === null || state.sequence === null ? -1 : positionOf(state.sequence, notes.resumed);
   let text = '';
   if (notes.typed !== '') text = words.goingTo(notes.typed);
   else if (notes.noBoard !== null) text = words.noBoard(notes.noBoard);
+  else if (notes.homeScreenNote) text = words.homeScreen;
   else if (at >= 0) {
     const copies = state.session.copies;
     text = words.resumed(boardRef(state.deals, state.sequence.deals[at], words))

@@ -77,6 +77,8 @@ export function createState(settings = DEFAULT_SETTINGS) {
       typed: '',           // digits typed for a board to go to, before Enter
       noBoard: null,       // a board number typed that the session does not hold
       kept: null,          // true when the file is kept on the device, false when it cannot be, null unknown
+      homeScreen: false,   // the browser may clear it in a week unless the page is on the Home Screen
+      homeScreenNote: false, // ... said beside the board too, until the first step
       offline: false,      // the served page is kept for use without a network
     },
     folded: false,         // the settings are folded into one line while dealing

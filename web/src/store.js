@@ -107,12 +107,27 @@ export async function lastFile() {
   return { name: kept.name, blob: kept.blob ?? new Blob([kept.bytes]) };
 }
 
-// True once the file is kept. A Blob is kept without the page reading it;
-// where the browser refuses one, its bytes are kept instead.
+// { kept, lasting } once the file is kept, or could not be. A Blob is kept
+// without the page reading it; where the browser refuses one, its bytes
+// are kept instead. lasting: the browser was asked to keep the page's data
+// until the director clears it, and agreed.
 export async function keepFile(name, blob) {
-  if (await put(LAST_FILE, { name, blob })) return true;
-  return put(LAST_FILE, { name, bytes: new Uint8Array(await blob.arrayBuffer()) });
+  const kept = await put(LAST_FILE, { name, blob })
+    || await put(LAST_FILE, { name, bytes: new Uint8Array(await blob.arrayBuffer()) });
+  let lasting = false;
+  try {
+    lasting = kept && (await navigator.storage?.persist?.()) === true;
+  } catch (e) {
+    lasting = false;
+  }
+  return { kept, lasting };
 }
+
+// Safari on an iPhone or iPad clears a site's data after seven days of no
+// visits, unless the page is on the Home Screen.
+export const clearedWeekly = () => (/iPad|iPhone|iPod/.test(navigator.userAgent)
+  || (navigator.platform === 'MacIntel' && navigator.maxTouchPoints > 1))
+  && !(matchMedia('(display-mode: standalone)').matches || navigator.standalone === true);
 
 // { session, at, cursors, checks } kept for a file's content, or null.
 export function place(key) {

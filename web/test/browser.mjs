@@ -152,6 +152,7 @@ const CHROMIUM_ONLY = {
   offlineMode: 'puppeteer sets no offline mode over WebDriver BiDi; the server closed is the only network cut',
   printMedia: 'puppeteer emulates print media over the DevTools Protocol only; the print is still built '
     + '(beforeprint) and printed to PDF',
+  colorScheme: 'puppeteer emulates prefers-color-scheme over the DevTools Protocol only',
   touchDevice: 'puppeteer makes the page a touch device (pointer: coarse, so the touch help shows) over the '
     + 'DevTools Protocol only; here the phone is a narrow window with a mouse',
 };
