@@ -71,8 +71,21 @@ class Batch {
   }
 }
 
+// The file's bytes. WebKit lets a worker read no File chosen on a page
+// opened from disk: the page then reads it and sends the bytes.
+let sentBytes = null;
+async function readFile(file) {
+  try {
+    return new Uint8Array(await file.arrayBuffer());
+  } catch (error) {
+    const bytes = new Promise((resolve) => { sentBytes = resolve; });
+    self.postMessage({ type: 'bytes-wanted' });
+    return bytes;
+  }
+}
+
 async function run({ name, file, symbols }) {
-  const bytes = new Uint8Array(await file.arrayBuffer());
+  const bytes = await readFile(file);
   self.postMessage({ type: 'key', key: contentKey(bytes) });
 
   const out = new ByteSink();
@@ -147,5 +160,9 @@ async function run({ name, file, symbols }) {
 }
 
 self.onmessage = ({ data }) => {
+  if (data.bytes !== undefined) {
+    sentBytes(data.bytes);
+    return;
+  }
   run(data).catch((error) => self.postMessage({ type: 'failed', message: String(error) }));
 };
