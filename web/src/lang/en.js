@@ -59,6 +59,8 @@ export default {
   noTo: (number, after) => `No board ${number} after board ${after}: dealing to the last board.`,
   copiesClamped: (most) => `At most ${most} copies: dealing ${most}.`,
   checkTitle: (label) => `${label}: the check`,
+  checkHow: 'Count the cards and the points (A 4, K 3, Q 2, J 1) in each pocket.',
+  checkExactHow: (seat) => `Tap each card found in ${seat}'s pocket.`,
   checkStates: { unchecked: 'not checked', ok: 'checked: right', fault: 'checked: faulty' },
   summary: (boards, ok, fault, unchecked) => `${plural(boards, 'board', 'boards')}: ${ok} right, ${fault} faulty, ${unchecked} not checked`,
   notChecked: (labels, more) => `Not checked: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
