@@ -216,11 +216,13 @@ export function createApp(state, { store, runCore, cues, render, words }) {
       state.notes.kept = kept ? true : null;
       state.position = 0;
       if (!kept) {
-        store.keepFile(name, blob).then(({ kept: done, lasting }) => {
+        store.keepFile(name, blob).then(async (done) => {
           if (state.file?.blob !== blob) return;
           state.notes.kept = done;
-          state.notes.homeScreen = done && !lasting && store.clearedWeekly();
-          state.notes.homeScreenNote = state.notes.homeScreen;
+          render();
+          if (!done || await store.askToLast() || !store.clearedWeekly() || state.file?.blob !== blob) return;
+          state.notes.homeScreen = true;
+          state.notes.homeScreenNote = true;
           render();
         });
       }

@@ -2,7 +2,7 @@
 // grid, the board's check state beside its number, the session's summary,
 // and the cards on top of the pockets.
 import { RANK_COUNT, RED_SUITS, SUIT_SYMBOLS, rankOf, suitOf } from './cards.js';
-import { boardLabel, cardLabel } from './board.js';
+import { boardLabel, cardLabel, cardName } from './board.js';
 import {
   CHECK_WORDS_EN, describeCheck, describeExact, describeMoves, summarize, uncheckedPositions,
 } from './check.js';
@@ -32,6 +32,11 @@ function buildCheckGrid(grid, words) {
     for (let suit = 0; suit < SUIT_SYMBOLS.length; ++suit) {
       const row = document.createElement('div');
       row.className = 'check-suit';
+      const sign = document.createElement('span');
+      sign.className = RED_SUITS[suit] ? 'check-sign red' : 'check-sign';
+      sign.textContent = SUIT_SYMBOLS[suit];
+      sign.setAttribute('aria-hidden', 'true');
+      row.append(sign);
       for (let rank = 0; rank < RANK_COUNT; ++rank) {
         const button = document.createElement('button');
         button.type = 'button';
@@ -44,7 +49,8 @@ function buildCheckGrid(grid, words) {
   }
   for (const button of grid.querySelectorAll('[data-card]')) {
     const card = Number(button.dataset.card);
-    button.textContent = `${SUIT_SYMBOLS[suitOf(card)]}${words.ranks[rankOf(card)]}`;
+    button.textContent = words.ranks[rankOf(card)];
+    button.setAttribute('aria-label', cardName(card, words));
   }
 }
 
@@ -96,6 +102,8 @@ export function drawCheck(state, words, { deal, key, label, cursor }) {
 
   if (check === null) return;
   $('check-title').textContent = words.checkTitle(label);
+  $('check-how').textContent = check.exact ? words.checkExactHow(words.seats[check.seat]) : words.checkHow;
+  $('check-panel').classList.toggle('exact', check.exact);
   $('check-grid').hidden = !check.exact;
   $('check-exact').setAttribute('aria-pressed', String(check.exact));
   if (check.exact) {

@@ -79,10 +79,17 @@ export function runCore(name, file, symbols, on) {
         finish();
         resolve(null);
       },
+      fail(error) {
+        finish();
+        reject(error);
+      },
     };
     current = run;
     worker.onmessage = ({ data }) => {
-      if (data.type === 'key') {
+      if (data.type === 'bytes-wanted') {
+        file.arrayBuffer().then((buffer) => worker.postMessage({ bytes: new Uint8Array(buffer) }, [buffer]),
+          (error) => run.fail(error));
+      } else if (data.type === 'key') {
         on.key(data.key);
       } else if (data.type === 'deals') {
         deals.append(data);

@@ -107,20 +107,26 @@ export async function lastFile() {
   return { name: kept.name, blob: kept.blob ?? new Blob([kept.bytes]) };
 }
 
-// { kept, lasting } once the file is kept, or could not be. A Blob is kept
-// without the page reading it; where the browser refuses one, its bytes
-// are kept instead. lasting: the browser was asked to keep the page's data
-// until the director clears it, and agreed.
+// True once the file is kept. A Blob is kept without the page reading it;
+// where the browser refuses one, its bytes are kept instead.
 export async function keepFile(name, blob) {
-  const kept = await put(LAST_FILE, { name, blob })
-    || await put(LAST_FILE, { name, bytes: new Uint8Array(await blob.arrayBuffer()) });
-  let lasting = false;
+  return await put(LAST_FILE, { name, blob })
+    || put(LAST_FILE, { name, bytes: new Uint8Array(await blob.arrayBuffer()) });
+}
+
+// True when the browser keeps the page's data until the director clears
+// it, having been asked to. Some browsers ask the director first and may
+// never answer here: after a while that counts as no.
+const ASK_MS = 5000;
+export async function askToLast() {
   try {
-    lasting = kept && (await navigator.storage?.persist?.()) === true;
+    if (await navigator.storage?.persisted?.()) return true;
+    const answer = navigator.storage?.persist?.() ?? Promise.resolve(false);
+    const late = new Promise((resolve) => { setTimeout(resolve, ASK_MS, false); });
+    return (await Promise.race([answer, late])) === true;
   } catch (e) {
-    lasting = false;
+    return false;
   }
-  return { kept, lasting };
 }
 
 // Safari on an iPhone or iPad clears a site's data after seven days of no

@@ -19,7 +19,7 @@ after(() => chromium.close());
 // text overflows its box.
 const layout = (page) => page.evaluate(() => {
   const box = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.width, r.height].map(Math.round).join(','); };
-  const overflowing = [...document.querySelectorAll('#card-panel *, .board-nav *, .check-row *')]
+  const overflowing = [...document.querySelectorAll('#card-panel, #card-panel *, .board-nav *, .check-row *')]
     .filter((e) => e.checkVisibility() && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)
       && getComputedStyle(e).overflow !== 'visible')
     .map((e) => `${e.id || e.className}: ${e.textContent}`);

@@ -61,6 +61,8 @@ export default {
   printTooMany: (most, count) => `Choose From and To first: one print holds at most ${most} boards, not all ${count}.`,
   printCut: (most, count) => `The first ${most} of ${count} boards: one print holds at most ${most}. Choose From and To to print the others.`,
   checkTitle: (label) => `${label}: the check`,
+  checkHow: 'Count the cards and the points (A 4, K 3, Q 2, J 1) in each pocket.',
+  checkExactHow: (seat) => `Tap each card found in ${seat}'s pocket.`,
   checkStates: { unchecked: 'not checked', ok: 'checked: right', fault: 'checked: faulty' },
   summary: (boards, ok, fault, unchecked) => `${plural(boards, 'board', 'boards')}: ${ok} right, ${fault} faulty, ${unchecked} not checked`,
   notChecked: (labels, more) => `Not checked: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,

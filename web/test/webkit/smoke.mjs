@@ -14,7 +14,7 @@ import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
-import { examplePath, pageDir, runNative } from '../browser.mjs';
+import { examplePath, pageDir, runNative, shotPath } from '../browser.mjs';
 
 const minibrowser = process.env.MINIBROWSER ?? readdirSync('/usr/lib')
   .map((dir) => join('/usr/lib', dir, 'webkit2gtk-4.1/MiniBrowser')).find((path) => existsSync(path));
@@ -73,11 +73,13 @@ async function open(url) {
   await waitFor('return document.body.dataset.ready === "true";', 'the page to be ready');
 }
 
+// Each key, then the frame that draws what it asked for.
 async function press(...keys) {
   for (const key of keys) {
     await run('/actions', {
       actions: [{ type: 'key', id: 'keys', actions: [{ type: 'keyDown', value: key }, { type: 'keyUp', value: key }] }],
     });
+    await run('/execute/async', { script: 'requestAnimationFrame(() => arguments[0]());', args: [] });
   }
 }
 
@@ -165,6 +167,8 @@ test('Space steps through the cards; a reload resumes the board and the card', a
   assert.deepEqual(seen, ['0', '1']);
   await press('n', 'n', ' ', ' ', ' ');
   assert.deepEqual([await board(), await card()], ['3', '2']);
+  const screenshot = await call('GET', `/session/${session}/screenshot`);
+  writeFileSync(shotPath('webkit-dealing.png'), Buffer.from(screenshot, 'base64'));
   await waitFor('return document.querySelector("#kept").textContent.includes("kept on this device");', 'the place kept');
   await run('/refresh', {});
   await waitFor('return Number(document.body.dataset.runs ?? 0) > 0;', 'the resumed run');
