@@ -3,7 +3,8 @@
 # files, standard output sent to /dev/null, best of RUNS runs each.
 #   bench/run.sh [BUILD_DIR]
 # Environment:
-#   FORMATS   formats to run (default "pbn dup bri dlm csv dge")
+#   FORMATS   formats to run (default "pbn dup bri dlm csv dge"; pbn-full is
+#             the larger PBN scoring programs write)
 #   COUNTS    deal counts (default "1000 100000 1000000")
 #   RUNS      runs per program, the best one counts (default 3)
 #   PIPSWEEP  the pipsweep binary to time (default BUILD_DIR/pipsweep), e.g.
@@ -52,7 +53,8 @@ printf '%-4s %8s %11s %9s %9s %11s %6s %8s %8s\n' \
   format deals bytes pipsw_s floor_s deals/s ratio peak_kB floor_kB
 for format in $formats; do
   for count in $counts; do
-    file=deals.$format
+    # pipsweep tells the format by the extension: pbn-full is a .pbn.
+    file=deals.${format%%-*}
     "$gen" "$format" "$count" > "$file"
     # The two programs take turns, so that a busy spell on the machine
     # slows both rather than one.
