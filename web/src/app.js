@@ -2,12 +2,11 @@
 // the rules of session.js) and then ask for it to be drawn again. The
 // services are handed in: the storage, the core's runner, the cues and the
 // drawing, so that nothing here reaches for the page itself.
-import { NEW_SESSION } from './state.js';
 import {
   DONE, NOT_STARTED, clampCopies, entryKey, findBoard, makeSequence, positionOf, runLength, step,
 } from './session.js';
-import { effectiveSymbols } from './symbols.js';
 import { createCheckActions } from './checking.js';
+import { createReading } from './reading.js';
 import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
 
 export function createApp(state, { store, runCore, cues, render, words }) {
@@ -36,103 +35,9 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     state.position = Math.max(0, found);
   }
 
-  // ---- Runs of the core ------------------------------------------------
-
-  // The file whose deals are shown: a run of another file hides them at
-  // once, a new run of the same file (other symbols) shows them until its
-  // own come.
-  let dealsFile = null;
-
-  // The core reads the file in a worker; its deals show as soon as the
-  // board wanted is read (the first of the session, or the place kept, or
-  // the board shown when the symbols change), while the rest is read.
-  async function run({ resume = false } = {}) {
-    const file = state.file;
-    if (file === null) return;
-    const id = state.run.id + 1;
-    const symbols = state.settings.symbols;
-    if (dealsFile !== file) {
-      state.deals = null;
-      state.sequence = null;
-    }
-    let wanted = keyAt(state.position);
-    // The deals shown keep their symbols until the new run's deals come.
-    const shownSymbols = dealsFile === file ? state.run.symbols : null;
-    state.run = {
-      id, text: symbols, symbols: shownSymbols, reading: true, boardsRead: 0, end: null, broken: null, warnings: [],
-    };
-    render();
-    let keyKnown = file.key !== null;
-    let shown = false;
-    const take = (deals) => {
-      dealsFile = file;
-      state.deals = deals;
-      state.run.symbols = effectiveSymbols(symbols);
-    };
-    let result;
-    try {
-      result = await runCore(file.name, file.blob, symbols, {
-        key(key) {
-          if (id !== state.run.id || keyKnown) return;
-          keyKnown = true;
-          file.key = key;
-          const kept = resume ? store.place(key) : null;
-          state.session = kept?.session ?? { ...NEW_SESSION };
-          state.cursors = new Map(Object.entries(kept?.cursors ?? {}));
-          state.checks = new Map(Object.entries(kept?.checks ?? {}));
-          wanted = kept?.at ?? null;
-          if (kept !== null) state.notes.resumed = wanted;
-        },
-        deals(deals, warnings) {
-          if (id !== state.run.id) return;
-          state.run.boardsRead = deals.length;
-          state.run.warnings.push(...warnings);
-          if (shown) {
-            sequence();
-          } else if (keyKnown && deals.length > (wanted === null ? 0 : Number(wanted.split(':')[0]))) {
-            take(deals);
-            sequence(wanted);
-            shown = true;
-            state.folded = true;
-            cues.keepAwake();
-          }
-          render();
-        },
-      });
-    } catch (error) {
-      if (id === state.run.id) {
-        state.run.reading = false;
-        state.run.broken = error.message;
-        render();
-      }
-      return;
-    }
-    if (result === null || id !== state.run.id) return;
-    take(result.deals);
-    const { exit, diagnostics } = result;
-    // A run that went on to the end only warned; the texts printed after
-    // the last deal of a failed run are why it stopped.
-    const last = result.deals.length - 1;
-    state.run.reading = false;
-    state.run.boardsRead = result.deals.length;
-    state.run.end = {
-      exit,
-      console: result.console,
-      lines: result.lines,
-      output: result.output,
-      warnings: exit === 0 ? diagnostics : diagnostics.filter((d) => d.after < last),
-      stop: exit === 0 ? [] : diagnostics.filter((d) => d.after >= last).map((d) => d.text),
-    };
-    sequence(shown ? undefined : wanted);
-    if (!hasDeals()) {
-      state.folded = false;
-    } else if (!shown) {
-      state.folded = true;
-      cues.keepAwake();
-    }
-    if (state.notes.resumed !== null) state.notes.resumed = keyAt(state.position);
-    render();
-  }
+  const run = createReading(state, {
+    store, runCore, cues, render, keyAt, hasDeals, sequence,
+  });
 
   // ---- Dealing ---------------------------------------------------------
 
