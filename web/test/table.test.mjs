@@ -6,7 +6,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, axeSource, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath, waitForRun,
+  SIZES, axeSource, dealFile, examplePath, inLanguages, launch, nativeHands, openPage, place, runNative, shotPath,
+  waitForRun,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -280,4 +281,39 @@ test('the print holds every board', async () => {
   assert.equal(await page.$$eval('.print-board [data-card]', (all) => all.length), 52 * session.length);
   await page.pdf({ path: shotPath('print.pdf'), format: 'A4', printBackground: true });
   await close();
+});
+
+describe('in the browser\'s language', () => {
+  const axe = axeSource();
+  // [the browser's languages, the page's, the king's index, the seats N E S W, a screenshot]
+  const rows = [
+    [['fr-CA', 'en'], 'fr', 'R', ['Nord', 'Est', 'Sud', 'Ouest'], 'dealing-fr-phone.png'],
+    [['nl-BE'], 'nl', 'H', ['Noord', 'Oost', 'Zuid', 'West'], 'dealing-nl-phone.png'],
+    [['sv-SE', 'nl'], 'sv', 'K', ['Nord', 'Öst', 'Syd', 'Väst'], null],
+    [['zh-CN'], 'zh', 'K', ['北家', '东家', '南家', '西家'], 'dealing-zh-phone.png'],
+  ];
+  for (const [languages, tag, rank, seats, shot] of rows) {
+    test(`${languages.join(', ')}: the king of spades is ${rank}`, async () => {
+      const { page, errors, close } = await openPage(chromium.browser, SIZES.phone);
+      await inLanguages(page, languages);
+      await dealFile(page, SESSION);
+      await page.keyboard.press(' ');
+      await page.keyboard.press(' ');
+      const shown = await place(page);
+      assert.equal(shown.card, '1');
+      assert.equal(await page.$eval('#card-panel', (e) => e.dataset.rank), rank);
+      assert.ok(shown.text.endsWith(seats[session[0].hands[1]]), shown.text);
+      assert.equal(await page.$eval('#grid thead th:nth-child(3)', (e) => e.textContent), rank);
+      assert.deepEqual(await page.$$eval('#seats [data-seat]', (all) => all.map((e) => e.textContent)),
+        seats.map((seat) => seat[0]));
+      assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, document.querySelector('#language').value]),
+        [tag, tag]);
+      await page.evaluate(axe);
+      const found = await page.evaluate(async () => (await window.axe.run(document)).violations.map((v) => v.id));
+      assert.deepEqual(found, []);
+      if (shot !== null) await page.screenshot({ path: shotPath(shot) });
+      assert.deepEqual(errors, []);
+      await close();
+    });
+  }
 });
