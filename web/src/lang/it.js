@@ -19,14 +19,14 @@ export default {
   rankNames: ['asso', 're', 'donna', 'fante', 'dieci', 'nove', 'otto', 'sette', 'sei', 'cinque', 'quattro', 'tre', 'due'],
   suitNames: ['picche', 'cuori', 'quadri', 'fiori'],
   cardName: (rank, suit) => `${rank} di ${suit}`,
-  vulnerabilities: { None: 'nessuno', NS: 'NS', EW: 'EO', All: 'tutti' },
+  vulnerabilities: { None: 'Nessuno in zona', NS: 'NS in zona', EW: 'EO in zona', All: 'Tutti in zona' },
 
   // it: "board", as Italian clubs say; the dealer is the "mazziere".
   board: (number) => `Board ${number}`,
   boardRef: (number) => `board ${number}`,
   deal: (index) => `smazzata ${index}`,
   dealer: (seat) => `Mazziere ${seat}`,
-  vul: (vulnerability) => `In zona: ${vulnerability}`,
+  vul: (vulnerability) => vulnerability,
   copy: (copy, copies) => `copia ${copy} di ${copies}`,
   boardCopy: (label, copy) => `${label}, copia ${copy}`,
   place: (position, length) => `(${position} di ${length})`,

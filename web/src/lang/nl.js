@@ -19,7 +19,7 @@ export default {
   suitNames: ['schoppen', 'harten', 'ruiten', 'klaveren'],
   // nl: one word, "schoppenaas", as Dutch names a card.
   cardName: (rank, suit) => `${suit}${rank}`,
-  vulnerabilities: { None: 'niemand', NS: 'NZ', EW: 'OW', All: 'allen' },
+  vulnerabilities: { None: 'geen', NS: 'NZ', EW: 'OW', All: 'allen' },
 
   // nl: a board is a "spel", as Dutch clubs number them; the tray is the "bord".
   board: (number) => `Spel ${number}`,

@@ -32,15 +32,15 @@ export default {
     'czwórka', 'trójka', 'dwójka'],
   suitNames: ['pik', 'kier', 'karo', 'trefl'],
   cardName: (rank, suit) => `${rank} ${suit}`,
-  // pl: "obie przed" (partią) and "obie po" (partii), as Polish diagrams write the vulnerability.
-  vulnerabilities: { None: 'obie przed', NS: 'NS', EW: 'EW', All: 'obie po' },
+  // pl: the vulnerability as Polish diagrams write it, "obie przed" (partią) to "obie po" (partii).
+  vulnerabilities: { None: 'obie przed', NS: 'NS po', EW: 'EW po', All: 'obie po' },
 
   // pl: a board is a "rozdanie"; "nr 7" stays the same in every case of the sentence around it.
   board: (number) => `Rozdanie ${number}`,
   boardRef: (number) => `nr ${number}`,
   deal: (index) => `bez numeru (${index}.)`,
-  dealer: (seat) => `Rozdający ${seat}`,
-  vul: (vulnerability) => `Założenia: ${vulnerability}`,
+  dealer: (seat) => `Rozdaje ${seat}`,
+  vul: (vulnerability) => vulnerability,
   copy: (copy, copies) => `kopia ${copy} z ${copies}`,
   boardCopy: (label, copy) => `${label}, kopia ${copy}`,
   place: (position, length) => `(${position} z ${length})`,
@@ -132,7 +132,8 @@ export default {
   boardsNav: 'Rozdania',
   previousBoard: 'Poprzednie rozdanie',
   nextBoard: 'Następne rozdanie',
-  boardHead: 'Rozdanie',
+  // pl: "Rozd." heads the board on screen, leaving its dealer and vulnerability room on a phone.
+  boardHead: 'Rozd.',
   boardTail: '',
   gridLabel: 'Siatka rozkładania: ręka każdej karty; kliknięcie wybiera kartę',
   handsLabel: 'Cztery ręce',
