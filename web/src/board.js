@@ -102,7 +102,8 @@ function suitLines(hands, hand, words) {
 // A board's heading as it stands in the middle of the diagram and on a
 // slip: its number, dealer and vulnerability (marks: session.boardMarks).
 const markTexts = (number, marks, words) => (number === 0 ? ['', '', '']
-  : [words.board(number), words.dealer(marks.dealer), words.vul(words.vulnerabilities[marks.vulnerability])]);
+  : [words.board(number), words.dealer(words.seatLetters[SEATS.indexOf(marks.dealer)]),
+    words.vul(words.vulnerabilities[marks.vulnerability])]);
 
 // The bridge diagram: North at the top, West left, East right, South at
 // the bottom, the board's marks in the middle.

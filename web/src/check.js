@@ -5,6 +5,7 @@
 // data: the page draws, stores and translates; sentences come from a words
 // table so that another language only supplies its own table.
 import { CARDS, HANDS, handSummary, pointsOf, rankOf, suitOf } from './cards.js';
+import english from './lang/en.js';
 
 const FULL_HAND = CARDS / HANDS;
 const SEATS = Array.from({ length: HANDS }, (_, seat) => seat);
@@ -136,39 +137,5 @@ export function describeMoves(list, words) {
   return words.moves(list.map(({ card, from, to }) => ({ card: cardName(card, words), from, to })));
 }
 
-const SEAT_NAMES = ['North', 'East', 'South', 'West'];
-// The cards a pocket can have too many of, by their points.
-const RANK_WORDS = ['small cards', 'jacks', 'queens', 'kings', 'aces'];
-const amount = (n, one, many) => `${n} ${n === 1 ? one : many}`;
-const off = (n, one, many) => `${amount(Math.abs(n), one, many)} too ${n > 0 ? 'many' : 'few'}`;
-const sentence = (clauses) => `${clauses.join('; ')}.`;
-
-export const CHECK_WORDS_EN = Object.freeze({
-  suits: Object.freeze(['\u2660', '\u2665', '\u2666', '\u2663']),
-  ranks: Object.freeze(['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2']),
-  incomplete: () => 'Count the cards and points of every pocket first.',
-  ok: (label) => `${label} is right.`,
-  moved: ({ from, to, points }) => {
-    const [owner, pocket] = [SEAT_NAMES[from], SEAT_NAMES[to]];
-    // "0 points too many" says nothing: a small card leaves the points alone.
-    const counts = points === 0 ? `${pocket} has 14 cards and ${owner} 12, the points right`
-      : `${pocket} has 14 cards and ${off(points, 'point', 'points')}, ${owner} 12 and ${points} too few`;
-    return `${counts}: one of ${owner}'s ${RANK_WORDS[points]} is in ${pocket}'s pocket.`;
-  },
-  turned: ({ by }) => `The board is turned: North's hand is in the ${SEAT_NAMES[by]} pocket.`,
-  other: ({ label }) => `These are the hands of ${label}.`,
-  differs: ({ seats }) => sentence(seats.map(({ seat, cards, points }) => {
-    const parts = [];
-    if (cards !== 0) parts.push(off(cards, 'card', 'cards'));
-    if (points !== 0) parts.push(off(points, 'point', 'points'));
-    return `${SEAT_NAMES[seat]} has ${parts.join(' and ')}`;
-  })),
-  exact: (seat, missing, extra) => {
-    const parts = [];
-    if (missing.length > 0) parts.push(`${missing.join(', ')} missing`);
-    if (extra.length > 0) parts.push(`${extra.join(', ')} too many`);
-    return parts.length === 0 ? `${SEAT_NAMES[seat]} is right.` : `${SEAT_NAMES[seat]}: ${sentence(parts)}`;
-  },
-  moves: (list) => (list.length === 0 ? 'Every card is in its own pocket.' : sentence(list.map(
-    ({ card, from, to }, i) => `${i === 0 ? 'Move' : 'move'} ${card} from ${SEAT_NAMES[from]} to ${SEAT_NAMES[to]}`))),
-});
+// The English sentences; every language's are in its words table (lang/).
+export const CHECK_WORDS_EN = english.check;

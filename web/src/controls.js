@@ -12,7 +12,7 @@ const RERUN_AFTER_MS = 800;
 
 // Switches and choices: the control and the setting it holds.
 const SWITCHES = { speak: 'speak', tones: 'tones', blind: 'blind', 'show-hands': 'handView', runs: 'runs' };
-const CHOICES = { 'pack-order': 'pack', 'print-kind': 'printKind', event: 'event', date: 'date' };
+const CHOICES = { 'pack-order': 'pack', 'print-kind': 'printKind', event: 'event', date: 'date', language: 'language' };
 const SESSION_FIELDS = ['from', 'to', 'copies', 'copy-order'];
 
 // What the controls show was last written from these objects: a value is

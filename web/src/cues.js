@@ -1,6 +1,7 @@
 // Cues that let the director keep the eyes on the cards: words spoken, a
 // tone per hand, and a screen that does not go to sleep. Made once by
 // main.js and handed to the app.
+import { languageOf } from './words.js';
 
 // Each hand its own pitch, so that one small speaker tells them apart, and
 // its own side where there are two: North high, East and West between,
@@ -20,7 +21,7 @@ export function createCues() {
   // browser's default last.
   function voiceFor(language) {
     const voices = window.speechSynthesis.getVoices();
-    const ofLanguage = voices.filter((voice) => voice.lang.toLowerCase().startsWith(language.toLowerCase()));
+    const ofLanguage = voices.filter((voice) => languageOf(voice.lang) === languageOf(language));
     return ofLanguage.find((voice) => voice.localService) ?? ofLanguage[0] ?? null;
   }
 

@@ -82,6 +82,7 @@ function drawPlace(state, deal, hands, cursor, words) {
     bringIntoView(document.querySelector(`#grid [data-card="${cursor}"]`));
     const name = handName(hand, words);
     panel.dataset.card = String(cursor);
+    panel.dataset.rank = words.ranks[rankOf(cursor)];
     panel.dataset.hand = String(hand);
     panel.dataset.run = String(length);
     panel.className = 'card-panel';
@@ -93,6 +94,7 @@ function drawPlace(state, deal, hands, cursor, words) {
   }
   delete panel.dataset.run;
   panel.dataset.card = '';
+  panel.dataset.rank = '';
   panel.dataset.hand = '';
   $('panel-card').classList.remove('red');
   $('panel-symbol').textContent = '';

@@ -8,16 +8,17 @@ import { bindControls } from './controls.js';
 import { runCore } from './core.js';
 import { createCues } from './cues.js';
 import { bindEvents } from './events.js';
-import english from './lang/en.js';
 import { keepOffline } from './offline.js';
 import { printSession } from './print.js';
 import { createRenderer } from './render.js';
 import { createState } from './state.js';
 import * as store from './store.js';
 import { EXAMPLE } from './example.js';
+import { startLanguage, wordsOf } from './words.js';
 
-const state = createState(store.settings());
-const words = () => english;
+const kept = store.settings();
+const state = createState({ ...kept, language: startLanguage(kept.language, navigator.languages) });
+const words = () => wordsOf(state.settings.language);
 const render = createRenderer(state, words);
 const app = createApp(state, {
   store, runCore, cues: createCues(), render, words,

@@ -6,6 +6,7 @@ import { showConsole } from './console-view.js';
 import { drawControls } from './controls.js';
 import { drawDealView } from './deal-view.js';
 import { positionOf } from './session.js';
+import { writeStaticWords } from './words.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -13,6 +14,8 @@ const $ = (id) => document.getElementById(id);
 // once per end.
 let drawnEnd = null;
 let downloadUrl = null;
+// The words index.html's texts were last written in.
+let drawnWords = null;
 
 // "board 7" within a sentence.
 const boardRef = (deals, deal, words) => {
@@ -118,6 +121,10 @@ function drawNotes(state, words) {
 }
 
 function draw(state, words) {
+  if (words !== drawnWords) {
+    drawnWords = words;
+    writeStaticWords(document, words);
+  }
   const body = document.body.classList;
   body.toggle('folded', state.folded);
   body.toggle('show-hands', state.settings.handView);

@@ -15,6 +15,7 @@ export const DEFAULT_SETTINGS = {
   printKind: 'grids',    // what Print gives: 'grids', 'hands' or 'curtain'
   event: '',             // the heading of each printed page
   date: '',
+  language: '',          // the page's language tag (words.js); '' for the browser's
 };
 
 export const NEW_SESSION = { from: '', to: '', copies: 1, order: 'board' };

@@ -80,7 +80,7 @@ function write(name, value) {
 // Each setting's name in the storage, as earlier versions kept them.
 const SETTING_NAMES = {
   symbols: 'symbols', speak: 'speak', tones: 'tones', pack: 'pack-order', blind: 'blind',
-  handView: 'show-hands', runs: 'runs', printKind: 'print-kind', event: 'event', date: 'date',
+  handView: 'show-hands', runs: 'runs', printKind: 'print-kind', event: 'event', date: 'date', language: 'language',
 };
 
 // The settings kept, over the defaults.

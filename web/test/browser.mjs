@@ -302,3 +302,13 @@ export function shotPath(name) {
   mkdirSync(dir, { recursive: true });
   return join(dir, name);
 }
+
+// The page as a browser whose languages are these (navigator.languages,
+// which the page reads when it starts), opened again so that it starts so.
+export async function inLanguages(page, languages) {
+  await page.evaluateOnNewDocument((list) => {
+    Object.defineProperty(navigator, 'languages', { get: () => list, configurable: true });
+  }, languages);
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForFunction(() => document.body.dataset.ready === 'true');
+}

@@ -6,8 +6,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, boardsOf, can, dealFile, drawn, examplePath, launch, nativeHands, openPage, place, runNative, shotPath,
-  waitForRun,
+  SIZES, boardsOf, can, dealFile, drawn, examplePath, inLanguages, launch, nativeHands, openPage, place, runNative,
+  shotPath, waitForRun,
 } from './browser.mjs';
 
 const SESSION = examplePath('club-session.pbn');
@@ -225,4 +225,38 @@ describe('the print: each board of the range once', () => {
     await close();
     rmSync(work, { recursive: true, force: true });
   });
+});
+
+test('a language chosen applies at once, stays on the device and is spoken; curtain cards in French', async () => {
+  const { page, errors, close } = await openPage(chromium.browser, { width: 794, height: 1123 });
+  await inLanguages(page, ['de-CH', 'fr']);
+  await dealFile(page, SESSION);
+  await page.keyboard.press(' ');
+  await page.keyboard.press(' ');
+  const shown = () => page.evaluate(() => [document.documentElement.lang, document.querySelector('#example').textContent,
+    document.querySelector('#dealer').textContent, document.querySelector('#card-panel').dataset.rank]);
+  assert.deepEqual(await shown(), ['de', 'Beispiel öffnen', 'Teiler N', 'K']);
+  await set(page, { language: 'fr', speak: true });
+  assert.deepEqual(await shown(), ['fr', 'Ouvrir l\'exemple', 'Donneur N', 'R']);
+  await page.evaluate(() => {
+    window.speechSynthesis.speak = (utterance) => window.spoken.push([utterance.text, utterance.lang]);
+  });
+  await page.keyboard.press(' ');
+  const FR = ['Nord', 'Est', 'Sud', 'Ouest'];
+  assert.deepEqual(await page.evaluate(() => window.spoken.at(-1)), [FR[session[0].hands[2]], 'fr']);
+  await page.reload({ waitUntil: 'load' });
+  await waitForRun(page, 0);
+  assert.deepEqual((await shown()).slice(0, 3), ['fr', 'Ouvrir l\'exemple', 'Donneur N']);
+
+  await set(page, { from: '3', to: '4', 'print-kind': 'curtain' });
+  await page.emulateMediaType('print');
+  await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  const slip = await page.$eval('.slip', (e) => ['.slip-board', '.slip-seat', '.slip-marks', '[data-suit="S"]']
+    .map((selector) => e.querySelector(selector).textContent));
+  const RANKS_FR = ['A', 'R', 'D', 'V', ...RANKS.slice(4)];
+  const spades = session[2].hands.slice(0, 13).map((hand, rank) => (hand === 0 ? RANKS_FR[rank] : '')).filter(Boolean);
+  assert.deepEqual(slip, ['Donne 3', 'Nord', 'Donneur S \u00b7 Vuln. EO', spades.join(' ') || '\u2014']);
+  await page.pdf({ path: shotPath('curtain-fr.pdf'), format: 'A4', printBackground: true });
+  assert.deepEqual(errors, []);
+  await close();
 });

@@ -6,8 +6,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, axeViolations, can, dealFile, examplePath, launch, nativeHands, openPage, place, runNative, shotPath,
-  touchscreen, waitForRun,
+  SIZES, axeViolations, can, dealFile, examplePath, inLanguages, launch, nativeHands, openPage, place, runNative,
+  shotPath, touchscreen, waitForRun,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -241,12 +241,11 @@ test('cues: the hand spoken at each step, tones, and the screen kept awake', asy
 });
 
 describe('at each window size', () => {
-  const violations = axeViolations;
   for (const [name, size] of Object.entries(SIZES)) {
     test(name, async (t) => {
       if (size.hasTouch) can(t, 'touchDevice');
       const { page, close } = await openPage(chromium.browser, size);
-      assert.deepEqual(await violations(page), [], 'before a file');
+      assert.deepEqual(await axeViolations(page), [], 'before a file');
       await dealFile(page, SESSION);
       const boxes = () => page.$$eval('#board-number, #card-panel, #grid [data-card]', (all) => all.map((e) => {
         const r = e.getBoundingClientRect();
@@ -261,7 +260,7 @@ describe('at each window size', () => {
       assert.deepEqual(outside, []);
       assert.equal(await page.evaluate(() => window.scrollY), 0);
       // Every cell, count and the panel read at WCAG AA (4.5:1); axe checks it.
-      assert.deepEqual(await violations(page), [], 'with a card current');
+      assert.deepEqual(await axeViolations(page), [], 'with a card current');
       await page.screenshot({ path: shotPath(`dealing-${name}.png`) });
       await close();
     });
@@ -278,4 +277,36 @@ test('the print holds every board', async (t) => {
   assert.equal(await page.$$eval('.print-board [data-card]', (all) => all.length), 52 * session.length);
   await page.pdf({ path: shotPath('print.pdf'), format: 'A4', printBackground: true });
   await close();
+});
+
+describe('in the browser\'s language', () => {
+  // [the browser's languages, the page's, the king's index, the seats N E S W, a screenshot]
+  const rows = [
+    [['fr-CA', 'en'], 'fr', 'R', ['Nord', 'Est', 'Sud', 'Ouest'], 'dealing-fr-phone.png'],
+    [['nl-BE'], 'nl', 'H', ['Noord', 'Oost', 'Zuid', 'West'], 'dealing-nl-phone.png'],
+    [['sv-SE', 'nl'], 'sv', 'K', ['Nord', 'Öst', 'Syd', 'Väst'], null],
+    [['zh-CN'], 'zh', 'K', ['北家', '东家', '南家', '西家'], 'dealing-zh-phone.png'],
+  ];
+  for (const [languages, tag, rank, seats, shot] of rows) {
+    test(`${languages.join(', ')}: the king of spades is ${rank}`, async () => {
+      const { page, errors, close } = await openPage(chromium.browser, SIZES.phone);
+      await inLanguages(page, languages);
+      await dealFile(page, SESSION);
+      await page.keyboard.press(' ');
+      await page.keyboard.press(' ');
+      const shown = await place(page);
+      assert.equal(shown.card, '1');
+      assert.equal(await page.$eval('#card-panel', (e) => e.dataset.rank), rank);
+      assert.ok(shown.text.endsWith(seats[session[0].hands[1]]), shown.text);
+      assert.equal(await page.$eval('#grid thead th:nth-child(3)', (e) => e.textContent), rank);
+      assert.deepEqual(await page.$$eval('#seats [data-seat]', (all) => all.map((e) => e.textContent)),
+        seats.map((seat) => seat[0]));
+      assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, document.querySelector('#language').value]),
+        [tag, tag]);
+      assert.deepEqual(await axeViolations(page), []);
+      if (shot !== null) await page.screenshot({ path: shotPath(shot) });
+      assert.deepEqual(errors, []);
+      await close();
+    });
+  }
 });

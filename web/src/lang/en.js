@@ -1,14 +1,22 @@
 // The page's words in English: every text the page writes itself. Other
 // languages give the same fields.
+import { SUIT_SYMBOLS } from '../cards.js';
+
 const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
+const seats = ['North', 'East', 'South', 'West'];
+// The index printed on each card, ace to two; the ten is 10.
+const ranks = ['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
+// The cards a pocket can have too many of, by their points.
+const rankWords = ['small cards', 'jacks', 'queens', 'kings', 'aces'];
+const off = (n, one, many) => `${plural(Math.abs(n), one, many)} too ${n > 0 ? 'many' : 'few'}`;
+const sentence = (clauses) => `${clauses.join('; ')}.`;
 
 export default {
   tag: 'en',
-  seats: ['North', 'East', 'South', 'West'],
+  seats,
   seatLetters: ['N', 'E', 'S', 'W'],
   noHand: 'no hand',
-  // The index printed on each card, ace to two; the ten is 10.
-  ranks: ['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2'],
+  ranks,
   rankNames: ['ace', 'king', 'queen', 'jack', 'ten', 'nine', 'eight', 'seven', 'six', 'five', 'four', 'three', 'two'],
   suitNames: ['spades', 'hearts', 'diamonds', 'clubs'],
   cardName: (rank, suit) => `${rank} of ${suit}`,
@@ -83,4 +91,97 @@ export default {
   symbolsShared: (a, b, symbol) => `${a} and ${b} share "${symbol}".`,
   symbolsQuestion: '"?" also marks a card without a hand.',
   symbolsStill: 'The colours, bars and names still tell the hands.',
+
+  // The texts index.html holds, by their data-words names.
+  title: 'Pipsweep: dealing directions for a sorted pack',
+  settingsHint: 'Settings',
+  setupLabel: 'Deal file and settings',
+  privateNote: 'Choose a deal file: the page tells, card by card, which hand each card of a sorted pack goes to. '
+    + 'The file is read in this browser and nothing is sent anywhere.',
+  offlineReady: 'Ready for offline use: this page opens and deals here without a network.',
+  dealFile: 'Deal file (.pbn .dup .bri .dlm .csv .dge)',
+  dropHint: 'or drop a file on the page',
+  example: 'Open the example',
+  symbolsLabel: 'Symbols for North, East, South, West',
+  sessionLegend: 'Session',
+  fromBoard: 'From board',
+  toBoard: 'To board',
+  copiesLabel: 'Copies',
+  copyOrder: 'Copies dealt',
+  copyOrderBoard: 'each board\'s copies in a row',
+  copyOrderSet: 'the whole range once per copy',
+  packLabel: 'Pack',
+  packSorted: 'sorted: ace of spades first',
+  packReversed: 'turned over: two of clubs first',
+  showHands: 'Show the hands (H)',
+  blindLabel: 'Blind dealing: only the card and its direction',
+  runsLabel: 'Runs: cards in a row to the same hand are one step',
+  printLegend: 'Print the boards From to To',
+  printWhat: 'What',
+  printGrids: 'dealing grids',
+  printHands: 'hand records',
+  printCurtain: 'curtain cards',
+  eventLabel: 'Event',
+  dateLabel: 'Date',
+  printButton: 'Print',
+  cuesLegend: 'Cues at each card',
+  speakLabel: 'Speak the hand',
+  tonesLabel: 'Tones (North high, South low, East and West between, to their side)',
+  languageLabel: 'Language',
+  download: 'Download _pipsweep.txt',
+  consoleLabel: 'Console',
+  dealingLabel: 'Dealing',
+  boardsNav: 'Boards',
+  previousBoard: 'Previous board',
+  nextBoard: 'Next board',
+  // The board's title around its number.
+  boardHead: 'Board',
+  boardTail: '',
+  gridLabel: 'Dealing grid: the hand of each card; a click makes a card current',
+  handsLabel: 'The four hands',
+  keysHelp: 'Next card: Space, Enter, \u2192, a pedal or a click. Back: Backspace or \u2190. '
+    + 'Board: N, P, Home, End, or its number and Enter. Check: C. Pocket tops: T.',
+  touchHelp: 'Next card: a tap anywhere. Hold a cell: that card. Board: a swipe sideways.',
+  boardLineLabel: 'The board\'s line',
+  packTop: 'top',
+  packBottom: 'bottom',
+  pocketTopsLabel: 'On top of each pocket',
+  checkButton: 'Check the board (C)',
+  checkCards: 'Cards',
+  checkPoints: 'Points',
+  checkSeatLabel: 'Cards of',
+  checkExact: 'Exact cards',
+  checkVerify: 'Check',
+  checkGridLabel: 'The cards found in the pocket',
+
+  // The board check's sentences (check.js).
+  check: {
+    suits: SUIT_SYMBOLS,
+    ranks,
+    incomplete: () => 'Count the cards and points of every pocket first.',
+    ok: (label) => `${label} is right.`,
+    moved: ({ from, to, points }) => {
+      const [owner, pocket] = [seats[from], seats[to]];
+      // "0 points too many" says nothing: a small card leaves the points alone.
+      const counts = points === 0 ? `${pocket} has 14 cards and ${owner} 12, the points right`
+        : `${pocket} has 14 cards and ${off(points, 'point', 'points')}, ${owner} 12 and ${points} too few`;
+      return `${counts}: one of ${owner}'s ${rankWords[points]} is in ${pocket}'s pocket.`;
+    },
+    turned: ({ by }) => `The board is turned: North's hand is in the ${seats[by]} pocket.`,
+    other: ({ label }) => `These are the hands of ${label}.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+      const parts = [];
+      if (cards !== 0) parts.push(off(cards, 'card', 'cards'));
+      if (points !== 0) parts.push(off(points, 'point', 'points'));
+      return `${seats[seat]} has ${parts.join(' and ')}`;
+    })),
+    exact: (seat, missing, extra) => {
+      const parts = [];
+      if (missing.length > 0) parts.push(`${missing.join(', ')} missing`);
+      if (extra.length > 0) parts.push(`${extra.join(', ')} too many`);
+      return parts.length === 0 ? `${seats[seat]} is right.` : `${seats[seat]}: ${sentence(parts)}`;
+    },
+    moves: (list) => (list.length === 0 ? 'Every card is in its own pocket.' : sentence(list.map(
+      ({ card, from, to }, i) => `${i === 0 ? 'Move' : 'move'} ${card} from ${seats[from]} to ${seats[to]}`))),
+  },
 };

@@ -1,0 +1,154 @@
+// The page's words in Chinese, Simplified (the fields of en.js).
+import { SUIT_SYMBOLS } from '../cards.js';
+
+// zh: a seat is 北家, its letter 北, as Chinese bridge writes them.
+const seats = ['北家', '东家', '南家', '西家'];
+const ranks = ['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
+const rankWords = ['小牌', 'J', 'Q', 'K', 'A'];
+// "多3点", "少1张".
+const off = (n, unit) => `${n > 0 ? '多' : '少'}${Math.abs(n)}${unit}`;
+const sentence = (clauses) => `${clauses.join('；')}。`;
+
+export default {
+  tag: 'zh',
+  seats,
+  seatLetters: ['北', '东', '南', '西'],
+  noHand: '无人',
+  ranks,
+  rankNames: ranks,
+  // zh: 红心 and 方块, bridge's names; card games also say 红桃 and 方片.
+  suitNames: ['黑桃', '红心', '方块', '梅花'],
+  cardName: (rank, suit) => `${suit}${rank}`,
+  vulnerabilities: { None: '双方无局', NS: '南北有局', EW: '东西有局', All: '双方有局' },
+
+  // zh: a board is 第7副; the duplicate board that holds it is the 牌套.
+  board: (number) => `第${number}副`,
+  boardRef: (number) => `第${number}副`,
+  deal: (index) => `第${index}个牌局`,
+  dealer: (seat) => `${seat}发牌`,
+  vul: (vulnerability) => vulnerability,
+  copy: (copy, copies) => `第${copy}套，共${copies}套`,
+  boardCopy: (label, copy) => `${label}，第${copy}套`,
+  place: (position, length) => `(${position}/${length})`,
+  boards: (count) => `${count}副`,
+  cards: (count) => `${count}张`,
+  hcp: (points) => `${points}大牌点`,
+
+  doneWord: '完成',
+  // zh: 两, not 二, counts cards.
+  numbers: ['零', '一', '两', '三', '四', '五', '六', '七', '八', '九', '十', '十一', '十二', '十三'],
+  runSpoken(name, count) { return `${name}，${this.numbers[count]}张`; },
+
+  firstCard: '空格、回车或轻触：第一张牌',
+  done: (label) => `${label}完成`,
+  nextPack: '放入牌套；整理下一副牌。',
+  allDealt: (count) => `全部${count}副牌已发完。`,
+  lastRead: '最后读到的一副',
+  resumed: (label) => `从${label}继续`,
+  goingTo: (digits) => `第${digits}副 ↵`,
+  noBoard: (number) => `本场没有第${number}副。`,
+
+  reading: (name, count) => (count === 0 ? `正在读取 ${name}\u2026` : `正在读取 ${name}：已读${count}副\u2026`),
+  readSoFar: (count) => `${count}副\u2026`,
+  readToEnd: (count) => `已读完：共${count}副。`,
+  stoppedAfter: (label, quoted) => `读到${label}后停止：${quoted}`,
+  noDeal: (quoted) => `没有读到任何牌局：${quoted}`,
+  broken: (name, message) => `页面无法读取 ${name}：${message}`,
+  warningBefore: (quoted) => `第一副之前：${quoted}`,
+  warningAfter: (label, quoted) => `${label}之后：${quoted}`,
+  warningBetween: (before, after, quoted) => `${before}与${after}之间：${quoted}`,
+  endDone: '完成',
+  endStopped: '已停止',
+  endMarkDone: '已读完',
+  endMarkStopped: '因数据有误而停止',
+
+  noFrom: (number) => `此文件中没有第${number}副：从第一副开始发牌。`,
+  noTo: (number, after) => `第${after}副之后没有第${number}副：发到最后一副。`,
+  copiesClamped: (most) => `最多${most}套：发${most}套。`,
+  kept: '此文件和你的进度保存在本设备上。',
+  notKept: '此浏览器不保存任何内容：重新加载将从头开始。',
+
+  symbolsBytes: '每个符号是一个字节：请使用普通字母或数字。',
+  symbolsMissing: (names) => `${names.join('、')}没有符号。`,
+  symbolsShared: (a, b, symbol) => `${a}和${b}共用\u201c${symbol}\u201d。`,
+  symbolsQuestion: '\u201c?\u201d也表示不属于任何一家的牌。',
+  symbolsStill: '底色、边条和名称仍能区分各家。',
+
+  title: 'Pipsweep：按整理好的牌序发牌的指引',
+  settingsHint: '设置',
+  setupLabel: '牌局文件与设置',
+  privateNote: '选择一个牌局文件：页面逐张告诉你，整理好的一副牌中每张牌该发给哪一家。文件在此浏览器中读取，不会发送到任何地方。',
+  offlineReady: '可离线使用：此页面无需网络即可在此打开并发牌。',
+  dealFile: '牌局文件（.pbn .dup .bri .dlm .csv .dge）',
+  dropHint: '或将文件拖放到页面上',
+  example: '打开示例',
+  symbolsLabel: '北、东、南、西的符号',
+  sessionLegend: '本场',
+  fromBoard: '起始副号',
+  toBoard: '结束副号',
+  copiesLabel: '套数',
+  copyOrder: '各套的顺序',
+  copyOrderBoard: '每副牌的各套连着发',
+  copyOrderSet: '整个范围每套发一遍',
+  packLabel: '牌序',
+  packSorted: '正序：黑桃A在最前',
+  packReversed: '翻转：梅花2在最前',
+  showHands: '显示四家牌（H）',
+  blindLabel: '盲发：只显示牌和方向',
+  runsLabel: '连张：连续发给同一家的牌算一步',
+  printLegend: '打印本场的牌',
+  printWhat: '内容',
+  printGrids: '发牌表',
+  printHands: '牌例记录',
+  printCurtain: '单家牌卡',
+  eventLabel: '比赛',
+  dateLabel: '日期',
+  printButton: '打印',
+  cuesLegend: '每张牌的提示',
+  speakLabel: '朗读方位',
+  tonesLabel: '提示音（西在左、东在右、北高、南低）',
+  languageLabel: '语言',
+  download: '下载 _pipsweep.txt',
+  consoleLabel: '控制台',
+  dealingLabel: '发牌',
+  boardsNav: '牌号',
+  previousBoard: '上一副',
+  nextBoard: '下一副',
+  boardHead: '第',
+  boardTail: '副',
+  gridLabel: '发牌表：每张牌所属的一家；点击可选中一张牌',
+  handsLabel: '四家的牌',
+  keysHelp: '下一张：空格、回车、\u2192、踏板或点击。后退：退格或 \u2190。换副：N、P、Home、End。',
+  touchHelp: '下一张：轻触。格子：该张牌。换副：左右滑动。',
+  boardLineLabel: '本副的发牌行',
+
+  // zh: a pocket of the 牌套 is a 格.
+  check: {
+    suits: SUIT_SYMBOLS,
+    ranks,
+    incomplete: () => '请先数好每一格的张数和点数。',
+    ok: (label) => `${label}正确。`,
+    moved: ({ from, to, points }) => {
+      const [owner, pocket] = [seats[from], seats[to]];
+      const counts = points === 0 ? `${pocket}有14张，${owner}12张，点数无误`
+        : `${pocket}有14张、${off(points, '点')}，${owner}12张、少${points}点`;
+      return `${counts}：${owner}的一张${rankWords[points]}在${pocket}那一格里。`;
+    },
+    turned: ({ by }) => `牌套转了方向：北家的牌在${seats[by]}那一格里。`,
+    other: ({ label }) => `这是${label}的牌。`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+      const parts = [];
+      if (cards !== 0) parts.push(off(cards, '张'));
+      if (points !== 0) parts.push(off(points, '点'));
+      return `${seats[seat]}${parts.join('、')}`;
+    })),
+    exact: (seat, missing, extra) => {
+      const parts = [];
+      if (missing.length > 0) parts.push(`缺${missing.join('、')}`);
+      if (extra.length > 0) parts.push(`多出${extra.join('、')}`);
+      return parts.length === 0 ? `${seats[seat]}正确。` : `${seats[seat]}：${sentence(parts)}`;
+    },
+    moves: (list) => (list.length === 0 ? '每张牌都在自己的格里。' : sentence(list.map(
+      ({ card, from, to }) => `把${card}从${seats[from]}移到${seats[to]}`))),
+  },
+};

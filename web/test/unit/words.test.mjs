@@ -1,0 +1,105 @@
+// The words tables: every language gives every text English gives, in the
+// same shape, and the card indices and seat letters a director reads.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { describe, test } from 'node:test';
+import {
+  LANGUAGES, browserLanguage, languageOf, startLanguage, textOf,
+} from '../../src/words.js';
+
+const { en } = LANGUAGES;
+const languages = Object.entries(LANGUAGES);
+
+// What a field is, deep: strings, functions of so many parameters, arrays
+// of so many entries, tables of such fields.
+function shape(value) {
+  if (typeof value === 'function') return `function(${value.length})`;
+  if (Array.isArray(value)) return value.map(shape);
+  if (value !== null && typeof value === 'object') {
+    return Object.fromEntries(Object.keys(value).sort().map((key) => [key, shape(value[key])]));
+  }
+  return typeof value;
+}
+
+// Arguments a page passes each function, to call it with.
+const MOVED = { from: 2, to: 1, points: 3 };
+const SAMPLES = {
+  cardName: ['K', 'spades'], board: [7], boardRef: [7], deal: [3], dealer: ['S'], vul: ['NS'], copy: [2, 3],
+  boardCopy: ['Board 7', 2], place: [3, 32], boards: [2], cards: [5], hcp: [12], runSpoken: ['North', 3],
+  done: ['Board 7'], allDealt: [32], resumed: ['board 5'], goingTo: ['12'], noBoard: [40], reading: ['a.pbn', 22],
+  readSoFar: [22], readToEnd: [1], stoppedAfter: ['board 2', '"bad"'], noDeal: ['"none"'], broken: ['a.pbn', 'gone'],
+  warningBefore: ['"w"'], warningAfter: ['board 2', '"w"'], warningBetween: ['board 1', 'board 2', '"w"'],
+  noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
+  checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, 30, 1, 1], notChecked: [['Board 3', 'Board 7'], true],
+  firstSymbols: ['TRDL'], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
+  'check.incomplete': [[0]], 'check.ok': ['Board 5'], 'check.moved': [MOVED], 'check.turned': [{ by: 3 }],
+  'check.other': [{ label: 'Board 7' }], 'check.differs': [{ seats: [{ seat: 0, cards: 1, points: -2 }] }],
+  'check.exact': [1, ['♠K'], ['♥10']], 'check.moves': [[{ card: '♠K', from: 1, to: 2 }]],
+};
+
+// Every function of a table with its name, "check.moved" for those in check.
+const functionsOf = (words) => [...Object.entries(words), ...Object.entries(words.check).map(([k, v]) => [`check.${k}`, v])]
+  .filter(([, value]) => typeof value === 'function');
+
+describe('every language', () => {
+  for (const [tag, words] of languages) {
+    test(`${tag} has every field of English, in the same shape`, () => {
+      assert.equal(words.tag, tag);
+      assert.deepEqual(shape(words), { ...shape(en), tag: 'string' });
+    });
+
+    test(`${tag}: each function writes words, and the zero point move too`, () => {
+      for (const [name, fn] of functionsOf(words)) {
+        const owner = name.startsWith('check.') ? words.check : words;
+        const text = fn.apply(owner, SAMPLES[name]);
+        assert.equal(typeof text, 'string', name);
+        assert.doesNotMatch(text, /undefined|NaN|\[object|^\s*$/, `${name}: ${text}`);
+      }
+      assert.doesNotMatch(words.check.moved({ ...MOVED, points: 0 }), /undefined/);
+    });
+  }
+
+  test('index.html names only texts every table has', () => {
+    const html = readFileSync(new URL('../../index.html', import.meta.url), 'utf8');
+    const names = [...html.matchAll(/data-words(?:-label)?="([^"]+)"/g)].map((match) => match[1]);
+    assert.ok(names.length > 40, `${names.length} texts`);
+    for (const [tag, words] of languages) {
+      for (const name of names) assert.equal(typeof textOf(words, name), 'string', `${tag}: ${name}`);
+    }
+  });
+});
+
+test('card indices and seat letters as each language prints them', () => {
+  const table = [
+    ['en', 'N E S W', 'A K Q J'], ['fr', 'N E S O', 'A R D V'], ['nl', 'N O Z W', 'A H V B'],
+    ['de', 'N O S W', 'A K D B'], ['it', 'N E S O', 'A R D F'], ['pl', 'N E S W', 'A K D W'],
+    ['sv', 'N Ö S V', 'E K D Kn'], ['nb', 'N Ø S V', 'E K D Kn'], ['da', 'N Ø S V', 'E K D B'],
+    ['es', 'N E S O', 'A K Q J'], ['zh', '北 东 南 西', 'A K Q J'],
+  ];
+  assert.deepEqual(table.map(([tag]) => tag), Object.keys(LANGUAGES));
+  for (const [tag, seats, honours] of table) {
+    const words = LANGUAGES[tag];
+    assert.deepEqual(words.seatLetters, seats.split(' '), tag);
+    assert.deepEqual(words.ranks, [...honours.split(' '), '10', '9', '8', '7', '6', '5', '4', '3', '2'], tag);
+    assert.deepEqual(words.check.ranks, words.ranks, tag);
+  }
+});
+
+describe('the language the page starts in', () => {
+  const rows = [
+    [['fr-CA', 'en'], 'fr'], [['no'], 'nb'], [['nn-NO'], 'nb'], [['nb'], 'nb'], [['pt-BR', 'de-AT', 'fr'], 'de'],
+    [['zh-CN'], 'zh'], [['ZH_hans'], 'zh'], [['ja', 'ko'], 'en'], [[], 'en'], [['en-GB', 'sv'], 'en'],
+  ];
+  for (const [preferred, expected] of rows) {
+    test(`browser ${JSON.stringify(preferred)}: ${expected}`, () => assert.equal(browserLanguage(preferred), expected));
+  }
+  test('a language kept on the device wins while the page has it', () => {
+    assert.equal(startLanguage('sv', ['fr']), 'sv');
+    assert.equal(startLanguage('', ['fr']), 'fr');
+    assert.equal(startLanguage('xx', ['it-CH']), 'it');
+    assert.equal(startLanguage('toString', []), 'en');
+  });
+  test('voices are matched by language, Norwegian ones to Bokmål', () => {
+    assert.deepEqual(['nb-NO', 'no_NO', 'fr-FR', 'zh-Hans-CN'].map(languageOf), ['nb', 'nb', 'fr', 'zh']);
+  });
+});
