@@ -35,7 +35,11 @@ export function browserLanguage(preferred = []) {
 // browser's.
 export const startLanguage = (kept, preferred) => (TAGS.includes(kept) ? kept : browserLanguage(preferred));
 
-export const wordsOf = (tag) => LANGUAGES[TAGS.includes(tag) ? tag : FALLBACK];
+// A table with English under it: a text a language lacks shows in English
+// rather than stop the page.
+const withEnglish = (words) => ({ ...en, ...words, check: { ...en.check, ...words.check } });
+const COMPLETE = Object.fromEntries(TAGS.map((tag) => [tag, withEnglish(LANGUAGES[tag])]));
+export const wordsOf = (tag) => COMPLETE[TAGS.includes(tag) ? tag : FALLBACK];
 
 // A text of a table by its name: "example", or "seatLetters.0".
 export const textOf = (words, name) => name.split('.').reduce((value, key) => value?.[key], words);
