@@ -43,7 +43,7 @@ EOF
 # and diagnostics, in order.
 PIPSWEEP_CORE=build-web/core/pipsweep.js node --test tests/core_news.test.mjs
 
-(cd web && npm ci --no-audit --no-fund)
+# The page's build installed web/node_modules from the lock file.
 # The page's rules without a browser, and how many planted faults their
 # tests catch (StrykerJS; it fails below 85%).
 node --test web/test/unit/
