@@ -63,6 +63,13 @@ function drawCheckFields(check) {
 // state as typed; Enter goes on to the next field, and in the last one
 // checks.
 function bindCheck(app, on) {
+  const template = document.getElementById('check-pocket').content;
+  for (const [i, seat] of ['N', 'E', 'S', 'W'].entries()) {
+    const fieldset = template.firstElementChild.cloneNode(true);
+    fieldset.dataset.seat = seat;
+    fieldset.querySelector('legend').dataset.words = `seats.${i}`;
+    document.querySelector('#check-panel .check-seats').append(fieldset);
+  }
   const fields = [...checkFields()];
   for (const [i, input] of fields.entries()) {
     const seat = 'NESW'.indexOf(input.closest('[data-seat]').dataset.seat);
