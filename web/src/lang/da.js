@@ -2,6 +2,7 @@
 import { SUIT_SYMBOLS } from '../cards.js';
 
 const seats = ['Nord', 'Øst', 'Syd', 'Vest'];
+const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
 // da: "B" for bonde, as Danish packs print the jack (card games also say
 // knægt); the ace is "E" for es.
 const ranks = ['E', 'K', 'D', 'B', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
@@ -66,6 +67,26 @@ export default {
   noFrom: (number) => `Intet spil ${number} i denne fil: deler fra første spil.`,
   noTo: (number, after) => `Intet spil ${number} efter spil ${after}: deler til sidste spil.`,
   copiesClamped: (most) => `Højst ${most} kopier: deler ${most}.`,
+  printTooMany: (most, count) => `Vælg først første og sidste spil: en udskrift rummer højst ${most} spil, ikke alle ${count}.`,
+  printCut: (most, count) => `De første ${most} af ${count} spil: en udskrift rummer højst ${most}. Vælg første og sidste spil for at udskrive de andre.`,
+  checkTitle: (label) => `${label}: kontrol`,
+  checkHow: 'Tæl kortene og point (E\u00a04, K\u00a03, D\u00a02, B\u00a01) i hver lomme.',
+  checkExactHow: (seat) => `Tryk på hvert kort, der ligger i ${seat}s lomme.`,
+  checkStates: { unchecked: 'ikke kontrolleret', ok: 'kontrolleret: stemmer', fault: 'kontrolleret: forkert' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'rigtigt', 'rigtige')}, `
+    + `${plural(fault, 'forkert', 'forkerte')}, ${plural(unchecked, 'ikke kontrolleret', 'ikke kontrollerede')}`,
+  notChecked: (labels, more) => `Ikke kontrolleret: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'tom',
+
+  firstSort: 'Sortér kortspillet efter farve, spar, hjerter, ruder, klør, hver fra es ned til to, og hold det med '
+    + 'bagsiden opad og spar es øverst. Siden siger, hvilken hånd hvert kort skal til, når du tager det øverst.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Symbolerne under Indstillinger er hændernes bogstaver i uddatafilen.';
+    return `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hændernes bogstaver i uddatafilen.`;
+  },
+  // da: "hjemmeskærm", as an iPhone names it.
+  homeScreen: 'Føj denne side til hjemmeskærmen: ellers kan Safari slette den gemte fil efter en uge.',
   kept: 'Filen og din plads i den gemmes på denne enhed.',
   notKept: 'Denne browser gemmer intet: en genindlæsning starter forfra.',
 
@@ -109,7 +130,7 @@ export default {
   printButton: 'Udskriv',
   cuesLegend: 'Signaler ved hvert kort',
   speakLabel: 'Sig hånden',
-  tonesLabel: 'Toner (Vest venstre, Øst højre, Nord højt, Syd lavt)',
+  tonesLabel: 'Toner (Nord højt, Syd lavt, Øst og Vest midt imellem, til hver sin side)',
   languageLabel: 'Sprog',
   download: 'Hent _pipsweep.txt',
   consoleLabel: 'Konsol',
@@ -122,9 +143,19 @@ export default {
   gridLabel: 'Uddelingsgitter: hvert korts hånd; et klik vælger et kort',
   handsLabel: 'De fire hænder',
   keysHelp: 'Næste kort: mellemrum, Enter, \u2192, en pedal eller et klik. Tilbage: Backspace eller \u2190. '
-    + 'Spil: N, P, Home, End.',
-  touchHelp: 'Næste kort: et tryk. Et felt: det kort. Spil: stryg til siden.',
+    + 'Spil: N, P, Home, End eller dets nummer og Enter. Kontrol: C. Øverst i lommerne: T.',
+  touchHelp: 'Næste kort: et tryk hvor som helst. Hold på et felt: det kort. Spil: stryg til siden.',
   boardLineLabel: 'Spillets linje',
+  packTop: 'øverst',
+  packBottom: 'nederst',
+  pocketTopsLabel: 'Øverst i hver lomme',
+  checkButton: 'Kontrollér spillet (C)',
+  checkCards: 'Kort',
+  checkPoints: 'Point',
+  checkSeatLabel: 'Lomme',
+  checkExact: 'Kort for kort',
+  checkVerify: 'Kontrollér',
+  checkGridLabel: 'Kortene, der ligger i lommen',
 
   // da: a pocket of the bakke is a "lomme".
   check: {

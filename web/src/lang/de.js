@@ -66,6 +66,25 @@ export default {
   noFrom: (number) => `Kein Board ${number} in dieser Datei: ausgeteilt wird ab dem ersten Board.`,
   noTo: (number, after) => `Kein Board ${number} nach Board ${after}: ausgeteilt wird bis zum letzten Board.`,
   copiesClamped: (most) => `Höchstens ${most} Kopien: es werden ${most} ausgeteilt.`,
+  printTooMany: (most, count) => `Wählen Sie zuerst das erste und das letzte Board: Ein Druck fasst höchstens ${most} Boards, nicht alle ${count}.`,
+  printCut: (most, count) => `Die ersten ${most} von ${count} Boards: Ein Druck fasst höchstens ${most}. Wählen Sie das erste und das letzte Board, um die übrigen zu drucken.`,
+  checkTitle: (label) => `${label}: Kontrolle`,
+  checkHow: 'Zählen Sie die Karten und die Punkte (A\u00a04, K\u00a03, D\u00a02, B\u00a01) in jedem Fach.',
+  checkExactHow: (seat) => `Tippen Sie jede Karte an, die im Fach von ${seat} steckt.`,
+  checkStates: { unchecked: 'nicht kontrolliert', ok: 'kontrolliert: stimmt', fault: 'kontrolliert: fehlerhaft' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} richtig, ${fault} fehlerhaft, ${unchecked} nicht kontrolliert`,
+  notChecked: (labels, more) => `Nicht kontrolliert: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'leer',
+
+  firstSort: 'Sortieren Sie das Kartenspiel nach Farben, Pik, Herz, Karo, Kreuz, jede vom Ass bis zur Zwei, und halten '
+    + 'Sie es verdeckt, das Pik-Ass oben. Die Seite nennt die Hand jeder Karte, die Sie oben abnehmen.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Die Symbole unter Einstellungen sind die Buchstaben der Hände in der Ausgabedatei.';
+    return `${letters.slice(0, 3).join(', ')} und ${letters[3]} stehen für Nord, Ost, Süd und West: die Buchstaben der Hände in der Ausgabedatei.`;
+  },
+  // de: "Home-Bildschirm", as an iPhone names it.
+  homeScreen: 'Fügen Sie diese Seite zum Home-Bildschirm hinzu: Sonst kann Safari die gespeicherte Datei nach einer Woche löschen.',
   kept: 'Diese Datei und Ihre Stelle darin bleiben auf diesem Gerät gespeichert.',
   notKept: 'Dieser Browser speichert nichts: Neuladen fängt von vorn an.',
 
@@ -109,7 +128,7 @@ export default {
   printButton: 'Drucken',
   cuesLegend: 'Hinweise bei jeder Karte',
   speakLabel: 'Hand ansagen',
-  tonesLabel: 'Töne (West links, Ost rechts, Nord hoch, Süd tief)',
+  tonesLabel: 'Töne (Nord hoch, Süd tief, Ost und West dazwischen, auf ihrer Seite)',
   languageLabel: 'Sprache',
   download: '_pipsweep.txt herunterladen',
   consoleLabel: 'Konsole',
@@ -122,9 +141,20 @@ export default {
   gridLabel: 'Austeilraster: die Hand jeder Karte; ein Klick wählt eine Karte',
   handsLabel: 'Die vier Hände',
   keysHelp: 'Nächste Karte: Leertaste, Eingabe, \u2192, ein Pedal oder ein Klick. Zurück: Rücktaste oder \u2190. '
-    + 'Board: N, P, Pos1, Ende.',
-  touchHelp: 'Nächste Karte: Tippen. Ein Feld: diese Karte. Board: seitlich wischen.',
+    + 'Board: N, P, Pos1, Ende oder seine Nummer und Eingabe. Kontrolle: C. Oben in den Fächern: T.',
+  touchHelp: 'Nächste Karte: irgendwo tippen. Ein Feld halten: diese Karte. Board: seitlich wischen.',
   boardLineLabel: 'Die Zeile des Boards',
+  packTop: 'oben',
+  packBottom: 'unten',
+  pocketTopsLabel: 'Oben in jedem Fach',
+  // de: "Kontrolle (C)" as the help names the key, and "Jede Karte": the check fits a phone's width.
+  checkButton: 'Kontrolle (C)',
+  checkCards: 'Karten',
+  checkPoints: 'Punkte',
+  checkSeatLabel: 'Karten von',
+  checkExact: 'Jede Karte',
+  checkVerify: 'Prüfen',
+  checkGridLabel: 'Die Karten im Fach',
 
   // de: a pocket of the board is a "Fach".
   check: {

@@ -69,6 +69,26 @@ export default {
   noFrom: (number) => `No hay tablero ${number} en este archivo: se reparte desde el primer tablero.`,
   noTo: (number, after) => `No hay tablero ${number} tras el tablero ${after}: se reparte hasta el último tablero.`,
   copiesClamped: (most) => `Como máximo ${most} copias: se reparten ${most}.`,
+  printTooMany: (most, count) => `Elija primero el primer y el último tablero: una impresión admite como máximo ${most} tableros, no los ${count}.`,
+  printCut: (most, count) => `Los primeros ${most} de ${count} tableros: una impresión admite como máximo ${most}. Elija el primer y el último tablero para imprimir los demás.`,
+  checkTitle: (label) => `${label}: comprobación`,
+  checkHow: 'Cuente las cartas y los puntos (A\u00a04, K\u00a03, Q\u00a02, J\u00a01) de cada bolsillo.',
+  checkExactHow: (seat) => `Toque cada carta hallada en el bolsillo de ${seat}.`,
+  checkStates: { unchecked: 'sin comprobar', ok: 'comprobado: correcto', fault: 'comprobado: erróneo' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'correcto', 'correctos')}, `
+    + `${plural(fault, 'erróneo', 'erróneos')}, ${unchecked} sin comprobar`,
+  notChecked: (labels, more) => `Sin comprobar: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'vacío',
+
+  firstSort: 'Ordene la baraja por palos, picas, corazones, diamantes, tréboles, cada uno del as al dos, y sosténgala '
+    + 'boca abajo con el as de picas encima. La página dice a qué mano va cada carta que toma de arriba.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Los símbolos de Ajustes son las letras de las manos en el archivo de salida.';
+    return `${letters.slice(0, 3).join(', ')} y ${letters[3]} representan Norte, Este, Sur y Oeste: las letras de las manos en el archivo de salida.`;
+  },
+  // es: "pantalla de inicio", as an iPhone names it.
+  homeScreen: 'Añada esta página a la pantalla de inicio: si no, Safari puede borrar el archivo guardado al cabo de una semana.',
   kept: 'Este archivo y su posición en él se guardan en este dispositivo.',
   notKept: 'Este navegador no guarda nada: al recargar se empieza de nuevo.',
 
@@ -111,7 +131,7 @@ export default {
   printButton: 'Imprimir',
   cuesLegend: 'Avisos en cada carta',
   speakLabel: 'Decir la mano',
-  tonesLabel: 'Tonos (Oeste a la izquierda, Este a la derecha, Norte agudo, Sur grave)',
+  tonesLabel: 'Tonos (Norte agudo, Sur grave, Este y Oeste en medio, cada uno a su lado)',
   languageLabel: 'Idioma',
   download: 'Descargar _pipsweep.txt',
   consoleLabel: 'Consola',
@@ -124,9 +144,20 @@ export default {
   gridLabel: 'Cuadrícula de reparto: la mano de cada carta; un clic elige una carta',
   handsLabel: 'Las cuatro manos',
   keysHelp: 'Carta siguiente: Espacio, Intro, \u2192, un pedal o un clic. Atrás: Retroceso o \u2190. '
-    + 'Tablero: N, P, Inicio, Fin.',
-  touchHelp: 'Carta siguiente: un toque. Una casilla: esa carta. Tablero: deslizar de lado.',
+    + 'Tablero: N, P, Inicio, Fin, o su número e Intro. Comprobar: C. Encima de los bolsillos: T.',
+  touchHelp: 'Carta siguiente: un toque en cualquier sitio. Mantener una casilla: esa carta. Tablero: deslizar de lado.',
   boardLineLabel: 'La línea del tablero',
+  packTop: 'arriba',
+  packBottom: 'abajo',
+  pocketTopsLabel: 'Encima de cada bolsillo',
+  // es: "Comprobar (C)" opens the check, "Verificar" checks what was entered: both fit a phone's width.
+  checkButton: 'Comprobar (C)',
+  checkCards: 'Cartas',
+  checkPoints: 'Puntos',
+  checkSeatLabel: 'Cartas de',
+  checkExact: 'Carta a carta',
+  checkVerify: 'Verificar',
+  checkGridLabel: 'Las cartas halladas en el bolsillo',
 
   // es: a pocket of the tablero is a "bolsillo".
   check: {

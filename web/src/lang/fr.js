@@ -70,6 +70,28 @@ export default {
   noFrom: (number) => `Pas de donne ${number} dans ce fichier\u00a0: distribution depuis la première donne.`,
   noTo: (number, after) => `Pas de donne ${number} après la donne ${after}\u00a0: distribution jusqu'à la dernière donne.`,
   copiesClamped: (most) => `Au plus ${most} copies\u00a0: on en distribue ${most}.`,
+  printTooMany: (most, count) => `Choisissez d'abord la première et la dernière donne\u00a0: une impression contient au plus ${most} donnes, pas les ${count}.`,
+  printCut: (most, count) => `Les ${most} premières donnes sur ${count}\u00a0: une impression en contient au plus ${most}. Choisissez la première et la dernière donne pour imprimer les autres.`,
+  checkTitle: (label) => `${label}\u00a0: vérification`,
+  checkHow: 'Comptez les cartes et les points (A\u00a04, R\u00a03, D\u00a02, V\u00a01) dans chaque poche.',
+  checkExactHow: (seat) => `Touchez chaque carte trouvée dans la poche ${of(seat)}.`,
+  // fr: a board found wrong is "faussée", as the French laws name a fouled board.
+  checkStates: { unchecked: 'non vérifiée', ok: 'vérifiée\u00a0: juste', fault: 'vérifiée\u00a0: faussée' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}\u00a0: ${plural(ok, 'juste', 'justes')}, `
+    + `${plural(fault, 'faussée', 'faussées')}, ${plural(unchecked, 'non vérifiée', 'non vérifiées')}`,
+  notChecked: (labels, more) => `${labels.length > 1 || more ? 'Non vérifiées' : 'Non vérifiée'}\u00a0: `
+    + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'vide',
+
+  firstSort: 'Triez le jeu par couleur, pique, cœur, carreau, trèfle, chacune de l\'as jusqu\'au deux, et tenez-le face '
+    + 'cachée, l\'as de pique dessus. La page dit à quelle main va chaque carte que vous prenez sur le dessus.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Les symboles des Réglages sont les lettres des mains dans le fichier de sortie.';
+    return `${letters.slice(0, 3).join(', ')} et ${letters[3]} désignent Nord, Est, Sud et Ouest\u00a0: les lettres des mains dans le fichier de sortie.`;
+  },
+  // fr: "écran d'accueil", as an iPhone names it.
+  homeScreen: 'Ajoutez cette page à l\'écran d\'accueil\u00a0: sinon Safari peut effacer le fichier gardé au bout d\'une semaine.',
   kept: 'Ce fichier et votre place dans ce fichier sont gardés sur cet appareil.',
   notKept: 'Ce navigateur ne garde rien\u00a0: un rechargement repart de zéro.',
 
@@ -113,7 +135,7 @@ export default {
   printButton: 'Imprimer',
   cuesLegend: 'Signaux à chaque carte',
   speakLabel: 'Dire la main',
-  tonesLabel: 'Sons (Ouest à gauche, Est à droite, Nord aigu, Sud grave)',
+  tonesLabel: 'Sons (Nord aigu, Sud grave, Est et Ouest entre les deux, de leur côté)',
   languageLabel: 'Langue',
   download: 'Télécharger _pipsweep.txt',
   consoleLabel: 'Console',
@@ -126,9 +148,20 @@ export default {
   gridLabel: 'Grille de distribution\u00a0: la main de chaque carte\u00a0; un clic choisit une carte',
   handsLabel: 'Les quatre mains',
   keysHelp: 'Carte suivante\u00a0: Espace, Entrée, \u2192, une pédale ou un clic. Retour\u00a0: Retour arrière ou \u2190. '
-    + 'Donne\u00a0: N, P, Début, Fin.',
-  touchHelp: 'Carte suivante\u00a0: un appui. Une case\u00a0: cette carte. Donne\u00a0: un glissement de côté.',
+    + 'Donne\u00a0: N, P, Début, Fin, ou son numéro et Entrée. Vérification\u00a0: C. Dessus des poches\u00a0: T.',
+  touchHelp: 'Carte suivante\u00a0: un appui n\'importe où. Appui long sur une case\u00a0: cette carte. Donne\u00a0: un glissement de côté.',
   boardLineLabel: 'La ligne de la donne',
+  packTop: 'dessus',
+  packBottom: 'dessous',
+  pocketTopsLabel: 'Sur le dessus de chaque poche',
+  // fr: "Vérification (C)", as the help names the key: short enough for the summary beside it on a phone.
+  checkButton: 'Vérification (C)',
+  checkCards: 'Cartes',
+  checkPoints: 'Points',
+  checkSeatLabel: 'Poche',
+  checkExact: 'Carte par carte',
+  checkVerify: 'Vérifier',
+  checkGridLabel: 'Les cartes trouvées dans la poche',
 
   // fr: a pocket of the étui is a "poche".
   check: {

@@ -67,6 +67,27 @@ export default {
   noFrom: (number) => `Nessun board ${number} in questo file: si distribuisce dal primo board.`,
   noTo: (number, after) => `Nessun board ${number} dopo il board ${after}: si distribuisce fino all'ultimo board.`,
   copiesClamped: (most) => `Al massimo ${most} copie: se ne distribuiscono ${most}.`,
+  printTooMany: (most, count) => `Scegli prima il primo e l'ultimo board: una stampa contiene al massimo ${most} board, non tutti i ${count}.`,
+  printCut: (most, count) => `I primi ${most} board su ${count}: una stampa ne contiene al massimo ${most}. Scegli il primo e l'ultimo board per stampare gli altri.`,
+  checkTitle: (label) => `${label}: controllo`,
+  checkHow: 'Conta le carte e i punti (A\u00a04, R\u00a03, D\u00a02, F\u00a01) in ogni tasca.',
+  checkExactHow: (seat) => `Tocca ogni carta trovata nella tasca di ${seat}.`,
+  checkStates: { unchecked: 'non controllato', ok: 'controllato: giusto', fault: 'controllato: errato' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'giusto', 'giusti')}, `
+    + `${plural(fault, 'errato', 'errati')}, ${plural(unchecked, 'non controllato', 'non controllati')}`,
+  notChecked: (labels, more) => `${labels.length > 1 || more ? 'Non controllati' : 'Non controllato'}: `
+    + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'vuota',
+
+  firstSort: 'Ordina il mazzo per seme, picche, cuori, quadri, fiori, ognuno dall\'asso al due, e tienilo coperto con '
+    + 'l\'asso di picche in cima. La pagina dice a quale mano va ogni carta che prendi dalla cima.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'I simboli in Impostazioni sono le lettere delle mani nel file di uscita.';
+    return `${letters.slice(0, 3).join(', ')} e ${letters[3]} stanno per Nord, Est, Sud e Ovest: le lettere delle mani nel file di uscita.`;
+  },
+  // it: "schermata Home", as an iPhone names it.
+  homeScreen: 'Aggiungi questa pagina alla schermata Home: altrimenti Safari può cancellare il file conservato dopo una settimana.',
   kept: 'Questo file e il punto in cui sei restano su questo dispositivo.',
   notKept: 'Questo browser non conserva nulla: ricaricando si riparte da capo.',
 
@@ -110,7 +131,7 @@ export default {
   printButton: 'Stampa',
   cuesLegend: 'Segnali a ogni carta',
   speakLabel: 'Pronuncia la mano',
-  tonesLabel: 'Toni (Ovest a sinistra, Est a destra, Nord acuto, Sud grave)',
+  tonesLabel: 'Toni (Nord acuto, Sud grave, Est e Ovest in mezzo, dal loro lato)',
   languageLabel: 'Lingua',
   download: 'Scarica _pipsweep.txt',
   consoleLabel: 'Console',
@@ -123,9 +144,20 @@ export default {
   gridLabel: 'Griglia di distribuzione: la mano di ogni carta; un clic sceglie una carta',
   handsLabel: 'Le quattro mani',
   keysHelp: 'Carta successiva: Spazio, Invio, \u2192, un pedale o un clic. Indietro: Backspace o \u2190. '
-    + 'Board: N, P, Home, Fine.',
-  touchHelp: 'Carta successiva: un tocco. Una casella: quella carta. Board: uno scorrimento laterale.',
+    + 'Board: N, P, Home, Fine, o il suo numero e Invio. Controllo: C. Cima delle tasche: T.',
+  touchHelp: 'Carta successiva: un tocco ovunque. Tieni premuta una casella: quella carta. Board: uno scorrimento laterale.',
   boardLineLabel: 'La riga del board',
+  packTop: 'cima',
+  packBottom: 'fondo',
+  pocketTopsLabel: 'In cima a ogni tasca',
+  // it: "Controllo (C)" as the help names the key, and "Ogni carta": the check fits a phone's width.
+  checkButton: 'Controllo (C)',
+  checkCards: 'Carte',
+  checkPoints: 'Punti',
+  checkSeatLabel: 'Carte di',
+  checkExact: 'Ogni carta',
+  checkVerify: 'Controlla',
+  checkGridLabel: 'Le carte trovate nella tasca',
 
   // it: a pocket of the board is a "tasca".
   check: {

@@ -3,6 +3,7 @@ import { SUIT_SYMBOLS } from '../cards.js';
 
 // nb: South is "Syd", as Norwegian bridge names the seat; the compass says sør.
 const seats = ['Nord', 'Øst', 'Syd', 'Vest'];
+const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
 // nb: "Kn" for knekt, as Norwegian packs print the jack; the ace is "E" for ess.
 const ranks = ['E', 'K', 'D', 'Kn', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
 const rankWords = ['et av', 'en av', 'en av', 'en av', 'et av'];
@@ -66,6 +67,26 @@ export default {
   noFrom: (number) => `Ikke noe spill ${number} i denne filen: deler fra første spill.`,
   noTo: (number, after) => `Ikke noe spill ${number} etter spill ${after}: deler til siste spill.`,
   copiesClamped: (most) => `Høyst ${most} kopier: deler ${most}.`,
+  printTooMany: (most, count) => `Velg først første og siste spill: en utskrift rommer høyst ${most} spill, ikke alle ${count}.`,
+  printCut: (most, count) => `De første ${most} av ${count} spill: en utskrift rommer høyst ${most}. Velg første og siste spill for å skrive ut de andre.`,
+  checkTitle: (label) => `${label}: kontroll`,
+  checkHow: 'Tell kortene og poengene (E\u00a04, K\u00a03, D\u00a02, Kn\u00a01) i hver lomme.',
+  checkExactHow: (seat) => `Trykk på hvert kort som ligger i ${seat}s lomme.`,
+  checkStates: { unchecked: 'ikke kontrollert', ok: 'kontrollert: stemmer', fault: 'kontrollert: feil' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'riktig', 'riktige')}, ${fault} feil, `
+    + `${plural(unchecked, 'ikke kontrollert', 'ikke kontrollerte')}`,
+  notChecked: (labels, more) => `Ikke kontrollert: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'tom',
+
+  firstSort: 'Sorter kortstokken etter farge, spar, hjerter, ruter, kløver, hver fra ess ned til to, og hold den med '
+    + 'baksiden opp og spar ess øverst. Siden sier hvilken hånd hvert kort skal til når du tar det øverst.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Symbolene under Innstillinger er hendenes bokstaver i utdatafilen.';
+    return `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hendenes bokstaver i utdatafilen.`;
+  },
+  // nb: "Hjem-skjermen", as an iPhone names it.
+  homeScreen: 'Legg denne siden til på Hjem-skjermen: ellers kan Safari slette den lagrede filen etter en uke.',
   kept: 'Filen og plassen din i den blir lagret på denne enheten.',
   notKept: 'Denne nettleseren lagrer ingenting: en ny innlasting begynner på nytt.',
 
@@ -109,7 +130,7 @@ export default {
   printButton: 'Skriv ut',
   cuesLegend: 'Signaler ved hvert kort',
   speakLabel: 'Si hånden',
-  tonesLabel: 'Toner (Vest venstre, Øst høyre, Nord høyt, Syd lavt)',
+  tonesLabel: 'Toner (Nord høyt, Syd lavt, Øst og Vest midt imellom, til sin side)',
   languageLabel: 'Språk',
   download: 'Last ned _pipsweep.txt',
   consoleLabel: 'Konsoll',
@@ -122,9 +143,19 @@ export default {
   gridLabel: 'Utdelingsrutenett: hånden til hvert kort; et klikk velger et kort',
   handsLabel: 'De fire hendene',
   keysHelp: 'Neste kort: mellomrom, Enter, \u2192, en pedal eller et klikk. Tilbake: Backspace eller \u2190. '
-    + 'Spill: N, P, Home, End.',
-  touchHelp: 'Neste kort: et trykk. En rute: det kortet. Spill: sveip til siden.',
+    + 'Spill: N, P, Home, End eller nummeret og Enter. Kontroll: C. Øverst i lommene: T.',
+  touchHelp: 'Neste kort: et trykk hvor som helst. Hold en rute: det kortet. Spill: sveip til siden.',
   boardLineLabel: 'Spillets linje',
+  packTop: 'øverst',
+  packBottom: 'nederst',
+  pocketTopsLabel: 'Øverst i hver lomme',
+  checkButton: 'Kontroller spillet (C)',
+  checkCards: 'Kort',
+  checkPoints: 'Poeng',
+  checkSeatLabel: 'Lomme',
+  checkExact: 'Kort for kort',
+  checkVerify: 'Kontroller',
+  checkGridLabel: 'Kortene som ligger i lommen',
 
   // nb: a pocket of the mappe is a "lomme".
   check: {

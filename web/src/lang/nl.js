@@ -66,6 +66,25 @@ export default {
   noFrom: (number) => `Geen spel ${number} in dit bestand: er wordt gedeeld vanaf het eerste spel.`,
   noTo: (number, after) => `Geen spel ${number} na spel ${after}: er wordt gedeeld tot het laatste spel.`,
   copiesClamped: (most) => `Hoogstens ${most} kopieën: er worden er ${most} gedeeld.`,
+  printTooMany: (most, count) => `Kies eerst het eerste en het laatste spel: één afdruk bevat hoogstens ${most} spellen, niet alle ${count}.`,
+  printCut: (most, count) => `De eerste ${most} van ${count} spellen: één afdruk bevat er hoogstens ${most}. Kies het eerste en het laatste spel om de andere af te drukken.`,
+  checkTitle: (label) => `${label}: controle`,
+  checkHow: 'Tel de kaarten en de punten (A\u00a04, H\u00a03, V\u00a02, B\u00a01) in elk vak.',
+  checkExactHow: (seat) => `Tik op elke kaart die in het vak van ${seat} zit.`,
+  checkStates: { unchecked: 'niet gecontroleerd', ok: 'gecontroleerd: klopt', fault: 'gecontroleerd: fout' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} goed, ${fault} fout, ${unchecked} niet gecontroleerd`,
+  notChecked: (labels, more) => `Niet gecontroleerd: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'leeg',
+
+  firstSort: 'Sorteer het pak per kleur, schoppen, harten, ruiten, klaveren, elke kleur van aas tot twee, en houd '
+    + 'het met de beeldzijde naar beneden, de schoppenaas bovenop. De pagina noemt de hand van elke kaart die u er bovenaf pakt.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'De symbolen onder Instellingen zijn de letters van de handen in het uitvoerbestand.';
+    return `${letters.slice(0, 3).join(', ')} en ${letters[3]} staan voor Noord, Oost, Zuid en West: de letters van de handen in het uitvoerbestand.`;
+  },
+  // nl: "beginscherm", as an iPhone names it.
+  homeScreen: 'Zet deze pagina op het beginscherm: anders kan Safari het bewaarde bestand na een week wissen.',
   kept: 'Dit bestand en uw plaats erin blijven op dit apparaat bewaard.',
   notKept: 'Deze browser bewaart niets: herladen begint opnieuw.',
 
@@ -109,7 +128,7 @@ export default {
   printButton: 'Afdrukken',
   cuesLegend: 'Signalen bij elke kaart',
   speakLabel: 'Zeg de hand',
-  tonesLabel: 'Tonen (West links, Oost rechts, Noord hoog, Zuid laag)',
+  tonesLabel: 'Tonen (Noord hoog, Zuid laag, Oost en West ertussen, aan hun kant)',
   languageLabel: 'Taal',
   download: 'Download _pipsweep.txt',
   consoleLabel: 'Console',
@@ -122,9 +141,20 @@ export default {
   gridLabel: 'Deelrooster: de hand van elke kaart; een klik kiest een kaart',
   handsLabel: 'De vier handen',
   keysHelp: 'Volgende kaart: spatie, Enter, \u2192, een pedaal of een klik. Terug: Backspace of \u2190. '
-    + 'Spel: N, P, Home, End.',
-  touchHelp: 'Volgende kaart: een tik. Een vakje: die kaart. Spel: opzij vegen.',
+    + 'Spel: N, P, Home, End, of het nummer en Enter. Controle: C. Bovenop de vakken: T.',
+  touchHelp: 'Volgende kaart: ergens tikken. Een vakje vasthouden: die kaart. Spel: opzij vegen.',
   boardLineLabel: 'De regel van het spel',
+  packTop: 'boven',
+  packBottom: 'onder',
+  pocketTopsLabel: 'Bovenop elk vak',
+  // nl: "Controle (C)" as the help names the key, "Vak" and "Per kaart": the check fits a phone's width.
+  checkButton: 'Controle (C)',
+  checkCards: 'Kaarten',
+  checkPoints: 'Punten',
+  checkSeatLabel: 'Vak',
+  checkExact: 'Per kaart',
+  checkVerify: 'Controleer',
+  checkGridLabel: 'De kaarten in het vak',
 
   // nl: a pocket of the bord is a "vak".
   check: {

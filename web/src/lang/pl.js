@@ -21,6 +21,10 @@ const rankWords = ['jedna z blotek', 'jeden z waletów', 'jedna z dam', 'jeden z
 const off = (n, forms) => `${plural(Math.abs(n), forms)} za ${n > 0 ? 'dużo' : 'mało'}`;
 const sentence = (clauses) => `${clauses.join('; ')}.`;
 const boards = (count) => plural(count, BOARDS);
+const BOARD = 'Rozdanie';
+// pl: in the list of boards not checked a board is "nr 7", as boardRef
+// names it: eight "Rozdanie 7" leave the summary no room on a phone.
+const listed = (label) => (label.startsWith(`${BOARD} `) ? `nr ${label.slice(BOARD.length + 1)}` : label);
 
 export default {
   tag: 'pl',
@@ -36,7 +40,7 @@ export default {
   vulnerabilities: { None: 'obie przed', NS: 'NS po', EW: 'EW po', All: 'obie po' },
 
   // pl: a board is a "rozdanie"; "nr 7" stays the same in every case of the sentence around it.
-  board: (number) => `Rozdanie ${number}`,
+  board: (number) => `${BOARD} ${number}`,
   boardRef: (number) => `nr ${number}`,
   deal: (index) => `bez numeru (${index}.)`,
   dealer: (seat) => `Rozdaje ${seat}`,
@@ -81,6 +85,26 @@ export default {
   noFrom: (number) => `Brak rozdania ${number} w tym pliku: rozkładanie od pierwszego rozdania.`,
   noTo: (number, after) => `Brak rozdania ${number} po rozdaniu ${after}: rozkładanie do ostatniego rozdania.`,
   copiesClamped: (most) => `Najwyżej ${most} kopii: rozkładanych jest ${most}.`,
+  printTooMany: (most, count) => `Najpierw wybierz pierwsze i ostatnie rozdanie: jeden wydruk mieści najwyżej ${boards(most)}, nie wszystkie ${count}.`,
+  printCut: (most, count) => `Pierwsze rozdania, ${most} z ${count}: jeden wydruk mieści najwyżej ${boards(most)}. Wybierz pierwsze i ostatnie rozdanie, aby wydrukować pozostałe.`,
+  checkTitle: (label) => `${label}: kontrola`,
+  checkHow: 'Policz karty i punkty (A\u00a04, K\u00a03, D\u00a02, W\u00a01) w każdej kieszeni.',
+  checkExactHow: (seat) => `Dotknij każdej karty znalezionej w kieszeni ${ofSeat[seats.indexOf(seat)] ?? seat}.`,
+  checkStates: { unchecked: 'niesprawdzone', ok: 'sprawdzone: poprawne', fault: 'sprawdzone: błędne' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, ['poprawne', 'poprawne', 'poprawnych'])}, `
+    + `${plural(fault, ['błędne', 'błędne', 'błędnych'])}, ${plural(unchecked, ['niesprawdzone', 'niesprawdzone', 'niesprawdzonych'])}`,
+  notChecked: (labels, more) => `Niesprawdzone: ${labels.map(listed).join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'pusta',
+
+  firstSort: 'Posortuj talię kolorami, piki, kiery, kara, trefle, każdy od asa do dwójki, i trzymaj ją grzbietem do góry, '
+    + 'z asem pik na wierzchu. Strona mówi, do której ręki idzie każda karta zdejmowana z wierzchu.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Symbole w Ustawieniach to litery rąk w pliku wynikowym.';
+    return `${letters.slice(0, 3).join(', ')} i ${letters[3]} oznaczają Północ, Wschód, Południe i Zachód: litery rąk w pliku wynikowym.`;
+  },
+  // pl: "ekran początkowy", as an iPhone names it.
+  homeScreen: 'Dodaj tę stronę do ekranu początkowego: inaczej Safari może po tygodniu usunąć zachowany plik.',
   kept: 'Ten plik i miejsce, w którym jesteś, zostają na tym urządzeniu.',
   notKept: 'Ta przeglądarka nic nie zachowuje: po przeładowaniu zaczyna się od nowa.',
 
@@ -124,7 +148,7 @@ export default {
   printButton: 'Drukuj',
   cuesLegend: 'Sygnały przy każdej karcie',
   speakLabel: 'Wymawiaj rękę',
-  tonesLabel: 'Dźwięki (Zachód z lewej, Wschód z prawej, Północ wysoko, Południe nisko)',
+  tonesLabel: 'Dźwięki (Północ wysoko, Południe nisko, Wschód i Zachód pośrodku, po swojej stronie)',
   languageLabel: 'Język',
   download: 'Pobierz _pipsweep.txt',
   consoleLabel: 'Konsola',
@@ -138,9 +162,20 @@ export default {
   gridLabel: 'Siatka rozkładania: ręka każdej karty; kliknięcie wybiera kartę',
   handsLabel: 'Cztery ręce',
   keysHelp: 'Następna karta: spacja, Enter, \u2192, pedał lub kliknięcie. Wstecz: Backspace lub \u2190. '
-    + 'Rozdanie: N, P, Home, End.',
-  touchHelp: 'Następna karta: dotknięcie. Pole: ta karta. Rozdanie: przesunięcie w bok.',
+    + 'Rozdanie: N, P, Home, End lub jego numer i Enter. Kontrola: C. Wierzch kieszeni: T.',
+  touchHelp: 'Następna karta: dotknięcie w dowolnym miejscu. Przytrzymanie pola: ta karta. Rozdanie: przesunięcie w bok.',
   boardLineLabel: 'Linia rozdania',
+  packTop: 'wierzch',
+  packBottom: 'spód',
+  pocketTopsLabel: 'Na wierzchu każdej kieszeni',
+  // pl: "Kontrola (C)" as the help names the key, and "Dokładnie": the check fits a phone's width.
+  checkButton: 'Kontrola (C)',
+  checkCards: 'Karty',
+  checkPoints: 'Punkty',
+  checkSeatLabel: 'Kieszeń',
+  checkExact: 'Dokładnie',
+  checkVerify: 'Sprawdź',
+  checkGridLabel: 'Karty znalezione w kieszeni',
 
   // pl: a pocket of the board (pudełko) is a "kieszeń".
   check: {

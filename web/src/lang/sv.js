@@ -67,6 +67,27 @@ export default {
   noFrom: (number) => `Ingen bricka ${number} i filen: delar från första brickan.`,
   noTo: (number, after) => `Ingen bricka ${number} efter bricka ${after}: delar till sista brickan.`,
   copiesClamped: (most) => `Högst ${most} kopior: delar ${most}.`,
+  printTooMany: (most, count) => `Välj först första och sista brickan: en utskrift rymmer högst ${most} brickor, inte alla ${count}.`,
+  printCut: (most, count) => `De första ${most} av ${count} brickor: en utskrift rymmer högst ${most}. Välj första och sista brickan för att skriva ut de andra.`,
+  checkTitle: (label) => `${label}: kontroll`,
+  checkHow: 'Räkna korten och poängen (E\u00a04, K\u00a03, D\u00a02, Kn\u00a01) i varje fack.',
+  checkExactHow: (seat) => `Tryck på varje kort som finns i ${seat}s fack.`,
+  checkStates: { unchecked: 'inte kontrollerad', ok: 'kontrollerad: stämmer', fault: 'kontrollerad: fel' },
+  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} rätt, ${fault} fel, `
+    + `${plural(unchecked, 'inte kontrollerad', 'inte kontrollerade')}`,
+  notChecked: (labels, more) => `${labels.length > 1 || more ? 'Inte kontrollerade' : 'Inte kontrollerad'}: `
+    + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  emptyPocket: 'tomt',
+
+  firstSort: 'Sortera kortleken efter färg, spader, hjärter, ruter, klöver, var och en från ess ner till två, och håll '
+    + 'den med baksidan upp och spader ess överst. Sidan säger vilken hand varje kort ska till när du tar det överst.',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return 'Symbolerna under Inställningar är händernas bokstäver i utdatafilen.';
+    return `${letters.slice(0, 3).join(', ')} och ${letters[3]} står för Nord, Öst, Syd och Väst: händernas bokstäver i utdatafilen.`;
+  },
+  // sv: "hemskärmen", as an iPhone names it.
+  homeScreen: 'Lägg till sidan på hemskärmen: annars kan Safari radera den sparade filen efter en vecka.',
   kept: 'Filen och din plats i den sparas på den här enheten.',
   notKept: 'Den här webbläsaren sparar inget: en omladdning börjar om.',
 
@@ -110,7 +131,7 @@ export default {
   printButton: 'Skriv ut',
   cuesLegend: 'Signaler vid varje kort',
   speakLabel: 'Säg handen',
-  tonesLabel: 'Toner (Väst vänster, Öst höger, Nord högt, Syd lågt)',
+  tonesLabel: 'Toner (Nord högt, Syd lågt, Öst och Väst mitt emellan, åt sitt håll)',
   languageLabel: 'Språk',
   download: 'Ladda ner _pipsweep.txt',
   consoleLabel: 'Konsol',
@@ -123,9 +144,20 @@ export default {
   gridLabel: 'Utdelningsrutnät: varje korts hand; ett klick väljer ett kort',
   handsLabel: 'De fyra händerna',
   keysHelp: 'Nästa kort: mellanslag, Enter, \u2192, en pedal eller ett klick. Tillbaka: backsteg eller \u2190. '
-    + 'Bricka: N, P, Home, End.',
-  touchHelp: 'Nästa kort: ett tryck. En ruta: det kortet. Bricka: svep åt sidan.',
+    + 'Bricka: N, P, Home, End eller dess nummer och Enter. Kontroll: C. Överst i facken: T.',
+  touchHelp: 'Nästa kort: ett tryck var som helst. Håll en ruta: det kortet. Bricka: svep åt sidan.',
   boardLineLabel: 'Brickans rad',
+  packTop: 'överst',
+  packBottom: 'underst',
+  pocketTopsLabel: 'Överst i varje fack',
+  // sv: "Kontroll (C)", as the help names the key: short enough for the summary beside it on a phone.
+  checkButton: 'Kontroll (C)',
+  checkCards: 'Kort',
+  checkPoints: 'Poäng',
+  checkSeatLabel: 'Fack',
+  checkExact: 'Kort för kort',
+  checkVerify: 'Kontrollera',
+  checkGridLabel: 'Korten som finns i facket',
 
   // sv: a pocket of the bricka is a "fack".
   check: {

@@ -65,6 +65,26 @@ export default {
   noFrom: (number) => `此文件中没有第${number}副：从第一副开始发牌。`,
   noTo: (number, after) => `第${after}副之后没有第${number}副：发到最后一副。`,
   copiesClamped: (most) => `最多${most}套：发${most}套。`,
+  printTooMany: (most, count) => `请先选择起始副号和结束副号：一次最多打印${most}副，无法打印全部${count}副。`,
+  printCut: (most, count) => `${count}副中的前${most}副：一次最多打印${most}副。选择起始副号和结束副号可打印其余各副。`,
+  checkTitle: (label) => `${label}：核对`,
+  checkHow: '请数出每一格的张数和点数（A\u00a04，K\u00a03，Q\u00a02，J\u00a01）。',
+  checkExactHow: (seat) => `请轻触在${seat}那一格里找到的每张牌。`,
+  checkStates: { unchecked: '未核对', ok: '已核对：正确', fault: '已核对：有误' },
+  summary: (count, ok, fault, unchecked) => `${count}副：${ok}副正确，${fault}副有误，${unchecked}副未核对`,
+  // zh: 等 ("and others") where English cuts the list with an ellipsis.
+  notChecked: (labels, more) => `未核对：${labels.join('、')}${more ? '等' : ''}。`,
+  emptyPocket: '空',
+
+  firstSort: '将整副牌按花色排好：黑桃、红心、方块、梅花，每种花色从A排到2，牌面朝下拿着，黑桃A在最上面。'
+    + '你每从上面取一张牌，页面就说出它该发给哪一家。',
+  firstSymbols(symbols) {
+    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    if (letters.length < 4) return '设置中的符号就是输出文件中代表各家的字母。';
+    return `${letters.slice(0, 3).join('、')}和${letters[3]}分别代表北家、东家、南家和西家：即输出文件中各家的字母。`;
+  },
+  // zh: 主屏幕, as an iPhone names it.
+  homeScreen: '请将此页面添加到主屏幕：否则 Safari 可能在一周后清除保存的文件。',
   kept: '此文件和你的进度保存在本设备上。',
   notKept: '此浏览器不保存任何内容：重新加载将从头开始。',
 
@@ -106,7 +126,7 @@ export default {
   printButton: '打印',
   cuesLegend: '每张牌的提示',
   speakLabel: '朗读方位',
-  tonesLabel: '提示音（西在左、东在右、北高、南低）',
+  tonesLabel: '提示音（北家高、南家低，东家和西家居中，偏向各自一侧）',
   languageLabel: '语言',
   download: '下载 _pipsweep.txt',
   consoleLabel: '控制台',
@@ -118,9 +138,20 @@ export default {
   boardTail: '副',
   gridLabel: '发牌表：每张牌所属的一家；点击可选中一张牌',
   handsLabel: '四家的牌',
-  keysHelp: '下一张：空格、回车、\u2192、踏板或点击。后退：退格或 \u2190。换副：N、P、Home、End。',
-  touchHelp: '下一张：轻触。格子：该张牌。换副：左右滑动。',
+  keysHelp: '下一张：空格、回车、\u2192、踏板或点击。后退：退格或 \u2190。换副：N、P、Home、End，或输入副号后回车。'
+    + '核对：C。各格顶牌：T。',
+  touchHelp: '下一张：轻触任意处。按住格子：该张牌。换副：左右滑动。',
   boardLineLabel: '本副的发牌行',
+  packTop: '顶部',
+  packBottom: '底部',
+  pocketTopsLabel: '每一格最上面的牌',
+  checkButton: '核对本副（C）',
+  checkCards: '张数',
+  checkPoints: '点数',
+  checkSeatLabel: '方位',
+  checkExact: '逐张核对',
+  checkVerify: '核对',
+  checkGridLabel: '这一格里找到的牌',
 
   // zh: a pocket of the 牌套 is a 格.
   check: {
