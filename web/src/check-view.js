@@ -86,7 +86,7 @@ export function drawCheck(state, words, { deal, key, label, cursor }) {
   summary.dataset.unchecked = String(unchecked);
   const atEnd = cursor === DONE && state.position === state.sequence.length - 1;
   const named = atEnd ? notChecked(state, words) : '';
-  summary.textContent = `${words.summary(state.sequence.length, ok, fault, unchecked)}${named === '' ? '' : `. ${named}`}`;
+  summary.textContent = `${words.summary(state.sequence.length, ok, fault, unchecked)}${named === '' ? '' : `${words.summaryThen}${named}`}`;
 
   const tops = pocketTops(state.deals.handsOf(deal), cursor, state.settings.pack === 'reversed');
   const shown = state.showTops || cursor === DONE || state.notes.resumed === key;

@@ -6,6 +6,7 @@ import { showConsole } from './console-view.js';
 import { drawControls } from './controls.js';
 import { drawDealView } from './deal-view.js';
 import { positionOf } from './session.js';
+import { cardLabel } from './board.js';
 import { writeStaticWords } from './words.js';
 
 const $ = (id) => document.getElementById(id);
@@ -103,6 +104,7 @@ function drawNotes(state, words) {
   if (state.file === null) {
     $('first-sort').textContent = words.firstSort;
     $('first-symbols').textContent = words.firstSymbols(state.settings.symbols);
+    for (const card of document.querySelectorAll('[data-pack-card]')) card.textContent = cardLabel(Number(card.dataset.packCard), words);
   }
   $('kept').textContent = notes.kept === null ? '' : `${notes.kept ? words.kept : words.notKept}${notes.homeScreen ? ` ${words.homeScreen}` : ''}`;
   $('offline').hidden = !notes.offline;

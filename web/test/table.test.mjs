@@ -285,6 +285,8 @@ describe('in the browser\'s language', () => {
     [['fr-CA', 'en'], 'fr', 'R', ['Nord', 'Est', 'Sud', 'Ouest'], 'dealing-fr-phone.png'],
     [['nl-BE'], 'nl', 'H', ['Noord', 'Oost', 'Zuid', 'West'], 'dealing-nl-phone.png'],
     [['sv-SE', 'nl'], 'sv', 'K', ['Nord', 'Öst', 'Syd', 'Väst'], null],
+    [['de-AT'], 'de', 'K', ['Nord', 'Ost', 'Süd', 'West'], null],
+    [['it'], 'it', 'R', ['Nord', 'Est', 'Sud', 'Ovest'], null],
     [['zh-CN'], 'zh', 'K', ['北家', '东家', '南家', '西家'], 'dealing-zh-phone.png'],
   ];
   for (const [languages, tag, rank, seats, shot] of rows) {
@@ -304,6 +306,9 @@ describe('in the browser\'s language', () => {
       assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, document.querySelector('#language').value]),
         [tag, tag]);
       assert.deepEqual(await axeViolations(page), []);
+      // The board's marks fit beside its number in every language.
+      assert.deepEqual(await page.$$eval('.board-side > *', (all) => all.filter((e) => e.scrollWidth > e.clientWidth)
+        .map((e) => e.textContent)), []);
       if (shot !== null) await page.screenshot({ path: shotPath(shot) });
       assert.deepEqual(errors, []);
       await close();

@@ -75,6 +75,8 @@ export default {
   checkStates: { unchecked: 'ikke kontrolleret', ok: 'kontrolleret: stemmer', fault: 'kontrolleret: forkert' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'rigtigt', 'rigtige')}, `
     + `${plural(fault, 'forkert', 'forkerte')}, ${plural(unchecked, 'ikke kontrolleret', 'ikke kontrollerede')}`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Ikke kontrolleret: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'tom',
 

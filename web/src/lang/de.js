@@ -73,6 +73,8 @@ export default {
   checkExactHow: (seat) => `Tippen Sie jede Karte an, die im Fach von ${seat} steckt.`,
   checkStates: { unchecked: 'nicht kontrolliert', ok: 'kontrolliert: stimmt', fault: 'kontrolliert: fehlerhaft' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} richtig, ${fault} fehlerhaft, ${unchecked} nicht kontrolliert`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Nicht kontrolliert: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'leer',
 

@@ -73,6 +73,8 @@ export default {
   checkExactHow: (seat) => `Tap each card found in ${seat}'s pocket.`,
   checkStates: { unchecked: 'not checked', ok: 'checked: right', fault: 'checked: faulty' },
   summary: (boards, ok, fault, unchecked) => `${plural(boards, 'board', 'boards')}: ${ok} right, ${fault} faulty, ${unchecked} not checked`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Not checked: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'empty',
 

@@ -77,6 +77,8 @@ export default {
   checkStates: { unchecked: 'sin comprobar', ok: 'comprobado: correcto', fault: 'comprobado: erróneo' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'correcto', 'correctos')}, `
     + `${plural(fault, 'erróneo', 'erróneos')}, ${unchecked} sin comprobar`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Sin comprobar: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'vacío',
 

@@ -79,6 +79,8 @@ export default {
   checkStates: { unchecked: 'non vérifiée', ok: 'vérifiée\u00a0: juste', fault: 'vérifiée\u00a0: faussée' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}\u00a0: ${plural(ok, 'juste', 'justes')}, `
     + `${plural(fault, 'faussée', 'faussées')}, ${plural(unchecked, 'non vérifiée', 'non vérifiées')}`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `${labels.length > 1 || more ? 'Non vérifiées' : 'Non vérifiée'}\u00a0: `
     + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'vide',

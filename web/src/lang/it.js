@@ -75,6 +75,8 @@ export default {
   checkStates: { unchecked: 'non controllato', ok: 'controllato: giusto', fault: 'controllato: errato' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'giusto', 'giusti')}, `
     + `${plural(fault, 'errato', 'errati')}, ${plural(unchecked, 'non controllato', 'non controllati')}`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `${labels.length > 1 || more ? 'Non controllati' : 'Non controllato'}: `
     + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'vuota',

@@ -75,6 +75,8 @@ export default {
   checkStates: { unchecked: 'ikke kontrollert', ok: 'kontrollert: stemmer', fault: 'kontrollert: feil' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'riktig', 'riktige')}, ${fault} feil, `
     + `${plural(unchecked, 'ikke kontrollert', 'ikke kontrollerte')}`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Ikke kontrollert: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'tom',
 

@@ -73,6 +73,8 @@ export default {
   checkExactHow: (seat) => `Tik op elke kaart die in het vak van ${seat} zit.`,
   checkStates: { unchecked: 'niet gecontroleerd', ok: 'gecontroleerd: klopt', fault: 'gecontroleerd: fout' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} goed, ${fault} fout, ${unchecked} niet gecontroleerd`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Niet gecontroleerd: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'leeg',
 

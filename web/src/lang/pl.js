@@ -93,6 +93,8 @@ export default {
   checkStates: { unchecked: 'niesprawdzone', ok: 'sprawdzone: poprawne', fault: 'sprawdzone: błędne' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, ['poprawne', 'poprawne', 'poprawnych'])}, `
     + `${plural(fault, ['błędne', 'błędne', 'błędnych'])}, ${plural(unchecked, ['niesprawdzone', 'niesprawdzone', 'niesprawdzonych'])}`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `Niesprawdzone: ${labels.map(listed).join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'pusta',
 

@@ -75,6 +75,8 @@ export default {
   checkStates: { unchecked: 'inte kontrollerad', ok: 'kontrollerad: stämmer', fault: 'kontrollerad: fel' },
   summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} rätt, ${fault} fel, `
     + `${plural(unchecked, 'inte kontrollerad', 'inte kontrollerade')}`,
+  // Between the summary and the boards not checked: a full stop.
+  summaryThen: '. ',
   notChecked: (labels, more) => `${labels.length > 1 || more ? 'Inte kontrollerade' : 'Inte kontrollerad'}: `
     + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'tomt',

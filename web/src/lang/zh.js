@@ -73,6 +73,8 @@ export default {
   checkStates: { unchecked: '未核对', ok: '已核对：正确', fault: '已核对：有误' },
   summary: (count, ok, fault, unchecked) => `${count}副：${ok}副正确，${fault}副有误，${unchecked}副未核对`,
   // zh: 等 ("and others") where English cuts the list with an ellipsis.
+  // zh: the ideographic full stop, with no space after it.
+  summaryThen: '\u3002',
   notChecked: (labels, more) => `未核对：${labels.join('、')}${more ? '等' : ''}。`,
   emptyPocket: '空',
 
