@@ -8,6 +8,7 @@ import {
 import { createCheckActions } from './checking.js';
 import { createReading } from './reading.js';
 import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
+import { boardLabel } from './board.js';
 
 export function createApp(state, { store, runCore, cues, render, words }) {
   const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
@@ -105,8 +106,14 @@ export function createApp(state, { store, runCore, cues, render, words }) {
 
   const checks = createCheckActions(state, {
     hasDeals, keyAt, handsAt, keepPlace, render,
-    boardLabel: (deal) => (state.deals.number(deal) === 0 ? words().deal(deal + 1) : words().board(state.deals.number(deal))),
+    boardLabel: (deal) => boardLabel(state.deals, deal, words()),
   });
+
+  function setSetting(field, value) {
+    state.settings = { ...state.settings, [field]: value };
+    store.keepSetting(field, value);
+    render();
+  }
 
   return {
     ...checks,
@@ -117,9 +124,13 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     // is found once the worker has hashed it.
     open(name, blob, { kept = false } = {}) {
       state.file = { name, blob, key: null };
-      state.notes.resumed = null;
-      state.notes.kept = kept ? true : null;
+      state.check = null;
       state.position = 0;
+      // Notes of the file before go with it.
+      Object.assign(state.notes, {
+        resumed: null, kept: kept ? true : null, homeScreen: false, homeScreenNote: false, typed: '', noBoard: null,
+        printAsked: false,
+      });
       if (!kept) {
         store.keepFile(name, blob).then(async (done) => {
           if (state.file?.blob !== blob) return;
@@ -148,22 +159,14 @@ export function createApp(state, { store, runCore, cues, render, words }) {
       cue();
     },
 
-    setSetting(field, value) {
-      state.settings = { ...state.settings, [field]: value };
-      store.keepSetting(field, value);
-      render();
-    },
+    setSetting,
 
     // The symbols as typed: kept, and warned about at once ...
-    typeSymbols(text) {
-      state.settings = { ...state.settings, symbols: text };
-      store.keepSetting('symbols', text);
-      render();
-    },
+    typeSymbols: (text) => setSetting('symbols', text),
     // ... and the file read again with them once the field is left, Enter
     // is pressed, or typing pauses.
     applySymbols(text) {
-      if (text !== state.settings.symbols) this.typeSymbols(text);
+      if (text !== state.settings.symbols) setSetting('symbols', text);
       if (state.file !== null && text !== state.run.text) run();
     },
 
@@ -218,11 +221,7 @@ export function createApp(state, { store, runCore, cues, render, words }) {
       state.folded = !state.folded;
       render();
     },
-    toggleHandView() {
-      state.settings = { ...state.settings, handView: !state.settings.handView };
-      store.keepSetting('handView', state.settings.handView);
-      render();
-    },
+    toggleHandView: () => setSetting('handView', !state.settings.handView),
     offlineReady() {
       state.notes.offline = true;
       render();
