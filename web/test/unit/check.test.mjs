@@ -4,8 +4,10 @@ import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 import { CARDS, HANDS, NO_HAND, RANK_COUNT, handSummary, pointsOf } from '../../src/cards.js';
 import {
-  CHECK_WORDS_EN, blindCheck, describeCheck, describeExact, describeMoves, exactCheck, moves,
+  CHECK_WORDS_EN, blindCheck, describeCheck, describeExact, describeMoves, exactCheck, moves, summarize,
+  uncheckedPositions,
 } from '../../src/check.js';
+import { makeSequence } from '../../src/session.js';
 
 const [N, E, S, W] = [0, 1, 2, 3];
 const RANK_LETTERS = 'AKQJT98765432';
@@ -202,4 +204,25 @@ describe('English sentences', () => {
     [[], 'Every card is in its own pocket.'],
   ];
   for (const [list, expected] of moveRows) test(expected, () => assert.equal(describeMoves(list, words), expected));
+});
+
+describe('the record of a session', () => {
+  // Boards 1 to 6, the session From 2 To 4 in two copies: deals 1 to 3.
+  const sequence = makeSequence([1, 2, 3, 4, 5, 6], { from: '2', to: '4', copies: 2, order: 'board' });
+  const cases = [
+    ['nothing checked', [], { ok: 0, fault: 0, unchecked: 6 }, [0, 1, 2, 3, 4, 5]],
+    ['right and faulty', [['1:1', 'ok'], ['1:2', 'fault'], ['3:2', 'ok']], { ok: 2, fault: 1, unchecked: 3 }, [2, 3, 4]],
+    // Checks kept of boards and copies outside this session do not count.
+    ['others kept beside it', [['0:1', 'ok'], ['4:1', 'fault'], ['2:3', 'ok'], ['2:1', 'ok'], ['3:1', 'fault']],
+      { ok: 1, fault: 1, unchecked: 4 }, [0, 1, 3, 5]],
+    ['all of it', ['1:1', '1:2', '2:1', '2:2', '3:1', '3:2'].map((key) => [key, 'ok']), { ok: 6, fault: 0, unchecked: 0 }, []],
+  ];
+  for (const [name, checks, summary, unchecked] of cases) {
+    test(name, () => {
+      const kept = new Map(checks);
+      assert.deepEqual(summarize(sequence, kept), summary);
+      assert.deepEqual(uncheckedPositions(sequence, kept, 3), unchecked.slice(0, 3));
+      assert.deepEqual(uncheckedPositions(sequence, kept, 10), unchecked);
+    });
+  }
 });
