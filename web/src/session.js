@@ -88,11 +88,11 @@ export function findBoard(sequence, numbers, number, position) {
   return -1;
 }
 
-// Copies as typed: a whole number from 1 to MAX_COPIES, and whether it had
-// to be brought into that range.
+// Copies as typed: a whole number from 1 to MAX_COPIES (a field left blank
+// is one copy), and whether more were asked for than are dealt.
 export function clampCopies(text) {
   const value = Math.round(Number(text));
-  if (!Number.isFinite(value) || value < 1) return { copies: 1, clamped: String(text).trim() !== '1' };
+  if (!Number.isFinite(value) || value < 1) return { copies: 1, clamped: false };
   return { copies: Math.min(MAX_COPIES, value), clamped: value > MAX_COPIES };
 }
 

@@ -30,6 +30,9 @@ describe('the sequence from the range and copies', () => {
     [{ from: '5', to: '4', copies: 1, order: 'board' }, ['4/1', '5/1', '6/1', '7/1'],
       [{ missing: 'to', number: '4', after: 5 }]],
     [{ from: '3', to: '3', copies: 2, order: 'set' }, ['2/1', '2/2'], []],
+    // The first deal as From, and as To.
+    [{ from: '1', to: '2', copies: 1, order: 'board' }, ['0/1', '1/1'], []],
+    [{ from: '', to: '1', copies: 1, order: 'board' }, ['0/1'], []],
   ];
   for (const [session, expected, problems] of cases) {
     test(JSON.stringify(session), () => {
@@ -55,6 +58,9 @@ describe('the sequence from the range and copies', () => {
 describe('digits typed: the next entry with that number, in turn', () => {
   const numbers = [1, 2, 3, 1, 2, 3];
   const sequence = makeSequence(numbers, { from: '', to: '', copies: 1, order: 'board' });
+  // The board shown, when no other has its number, is found again where it is.
+  const once = makeSequence([1, 2, 3], { from: '', to: '', copies: 1, order: 'board' });
+  test('the only board with the number', () => assert.equal(findBoard(once, [1, 2, 3], 2, 1), 1));
   for (const [number, from, expected] of [[1, 0, 3], [1, 3, 0], [3, 2, 5], [2, 4, 1], [3, 5, 2], [7, 0, -1]]) {
     test(`board ${number} from entry ${from}`, () => assert.equal(findBoard(sequence, numbers, number, from), expected));
   }
@@ -62,8 +68,9 @@ describe('digits typed: the next entry with that number, in turn', () => {
 
 describe('copies as typed', () => {
   for (const [text, expected] of [['1', { copies: 1, clamped: false }], ['9', { copies: 9, clamped: false }],
-    ['15', { copies: 9, clamped: true }], ['0', { copies: 1, clamped: true }], ['', { copies: 1, clamped: true }],
-    [' 1 ', { copies: 1, clamped: false }], ['2.6', { copies: 3, clamped: false }], ['x', { copies: 1, clamped: true }]]) {
+    ['15', { copies: 9, clamped: true }], ['10', { copies: 9, clamped: true }], ['0', { copies: 1, clamped: false }],
+    ['', { copies: 1, clamped: false }], [' 1 ', { copies: 1, clamped: false }], ['2.6', { copies: 3, clamped: false }],
+    ['x', { copies: 1, clamped: false }]]) {
     test(JSON.stringify(text), () => assert.deepEqual(clampCopies(text), expected));
   }
 });
@@ -75,7 +82,7 @@ describe('dealer and vulnerability: the file where it says, else the cycle', () 
     [13, -1, -1, 'N', 'All'], [16, -1, -1, 'W', 'EW'], [17, -1, -1, 'N', 'None'], [32, -1, -1, 'W', 'EW'],
     [-3, -1, -1, 'N', 'All'], [0, -1, -1, '', ''],
     // [Board "5"][Dealer "S"][Vulnerable "All"]
-    [5, 2, 3, 'S', 'All'], [5, 3, -1, 'W', 'NS'], [5, -1, 0, 'N', 'None'], [0, 1, 2, 'E', 'EW'],
+    [5, 2, 3, 'S', 'All'], [5, 3, -1, 'W', 'NS'], [5, -1, 0, 'N', 'None'], [0, 1, 2, 'E', 'EW'], [6, 0, -1, 'N', 'EW'],
   ];
   for (const [number, dealer, vulnerability, seat, vul] of cases) {
     test(`board ${number}, file ${dealer}/${vulnerability}`, () => {
