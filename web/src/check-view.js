@@ -4,7 +4,7 @@
 import { RANK_COUNT, RED_SUITS, SUIT_SYMBOLS, rankOf, suitOf } from './cards.js';
 import { boardLabel, cardLabel, cardName } from './board.js';
 import {
-  CHECK_WORDS_EN, describeCheck, describeExact, describeMoves, summarize, uncheckedPositions,
+  describeCheck, describeExact, describeMoves, summarize, uncheckedPositions,
 } from './check.js';
 import { DONE, pocketTops } from './session.js';
 
@@ -69,7 +69,7 @@ function verdictOf(check, label, checkWords) {
 }
 
 export function drawCheck(state, words, { deal, key, label, cursor }) {
-  const checkWords = words.check ?? CHECK_WORDS_EN;
+  const checkWords = words.check;
   const check = state.check !== null && state.check.key === key ? state.check : null;
   document.body.classList.toggle('checking', check !== null);
   $('check-panel').hidden = check === null;

@@ -103,7 +103,8 @@ function drawNotes(state, words) {
   $('first-visit').hidden = state.file !== null;
   if (state.file === null) {
     $('first-sort').textContent = words.firstSort;
-    $('first-symbols').textContent = words.firstSymbols(state.settings.symbols);
+    const letters = [...state.settings.symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    $('first-symbols').textContent = letters.length === 4 ? words.firstSymbols(letters) : words.firstSymbolsUnset;
     for (const card of document.querySelectorAll('[data-pack-card]')) card.textContent = cardLabel(Number(card.dataset.packCard), words);
   }
   $('kept').textContent = notes.kept === null ? '' : `${notes.kept ? words.kept : words.notKept}${notes.homeScreen ? ` ${words.homeScreen}` : ''}`;

@@ -82,11 +82,8 @@ export default {
 
   firstSort: 'Sortér kortspillet efter farve, spar, hjerter, ruder, klør, hver fra es ned til to, og hold det med '
     + 'bagsiden opad og spar es øverst. Siden siger, hvilken hånd hvert kort skal til, når du tager det øverst.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Symbolerne under Indstillinger er hændernes bogstaver i uddatafilen.';
-    return `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hændernes bogstaver i uddatafilen.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hændernes bogstaver i uddatafilen.`,
+  firstSymbolsUnset: 'Symbolerne under Indstillinger er hændernes bogstaver i uddatafilen.',
   // da: "hjemmeskærm", as an iPhone names it.
   homeScreen: 'Føj denne side til hjemmeskærmen: ellers kan Safari slette den gemte fil efter en uge.',
   kept: 'Filen og din plads i den gemmes på denne enhed.',

@@ -80,11 +80,8 @@ export default {
 
   firstSort: 'Sortieren Sie das Kartenspiel nach Farben, Pik, Herz, Karo, Kreuz, jede vom Ass bis zur Zwei, und halten '
     + 'Sie es verdeckt, das Pik-Ass oben. Die Seite nennt die Hand jeder Karte, die Sie oben abnehmen.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Die Symbole unter Einstellungen sind die Buchstaben der Hände in der Ausgabedatei.';
-    return `${letters.slice(0, 3).join(', ')} und ${letters[3]} stehen für Nord, Ost, Süd und West: die Buchstaben der Hände in der Ausgabedatei.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} und ${letters[3]} stehen für Nord, Ost, Süd und West: die Buchstaben der Hände in der Ausgabedatei.`,
+  firstSymbolsUnset: 'Die Symbole unter Einstellungen sind die Buchstaben der Hände in der Ausgabedatei.',
   // de: "Home-Bildschirm", as an iPhone names it.
   homeScreen: 'Fügen Sie diese Seite zum Home-Bildschirm hinzu: Sonst kann Safari die gespeicherte Datei nach einer Woche löschen.',
   kept: 'Diese Datei und Ihre Stelle darin bleiben auf diesem Gerät gespeichert.',

@@ -79,11 +79,9 @@ export default {
   emptyPocket: 'empty',
 
   firstSort: 'Sort the pack by suit, spades, hearts, diamonds, clubs, each from the ace down to the two, and hold it face down with the ace of spades on top. The page names the hand of each card as you take it off the top.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'The symbols under Settings are the hands\' letters in the output file.';
-    return `${letters.slice(0, 3).join(', ')} and ${letters[3]} stand for North, East, South and West: the hands' letters in the output file.`;
-  },
+  // letters: the four symbols the director has set.
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} and ${letters[3]} stand for North, East, South and West: the hands' letters in the output file.`,
+  firstSymbolsUnset: 'The symbols under Settings are the hands\' letters in the output file.',
   homeScreen: 'Add this page to the Home Screen: otherwise Safari may clear the kept file after a week.',
   kept: 'This file and your place in it are kept on this device.',
   notKept: 'This browser keeps nothing: a reload starts afresh.',

@@ -84,11 +84,8 @@ export default {
 
   firstSort: 'Ordene la baraja por palos, picas, corazones, diamantes, tréboles, cada uno del as al dos, y sosténgala '
     + 'boca abajo con el as de picas encima. La página dice a qué mano va cada carta que toma de arriba.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Los símbolos de Ajustes son las letras de las manos en el archivo de salida.';
-    return `${letters.slice(0, 3).join(', ')} y ${letters[3]} representan Norte, Este, Sur y Oeste: las letras de las manos en el archivo de salida.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} y ${letters[3]} representan Norte, Este, Sur y Oeste: las letras de las manos en el archivo de salida.`,
+  firstSymbolsUnset: 'Los símbolos de Ajustes son las letras de las manos en el archivo de salida.',
   // es: "pantalla de inicio", as an iPhone names it.
   homeScreen: 'Añada esta página a la pantalla de inicio: si no, Safari puede borrar el archivo guardado al cabo de una semana.',
   kept: 'Este archivo y su posición en él se guardan en este dispositivo.',

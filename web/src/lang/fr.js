@@ -87,11 +87,8 @@ export default {
 
   firstSort: 'Triez le jeu par couleur, pique, cœur, carreau, trèfle, chacune de l\'as jusqu\'au deux, et tenez-le face '
     + 'cachée, l\'as de pique dessus. La page dit à quelle main va chaque carte que vous prenez sur le dessus.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Les symboles des Réglages sont les lettres des mains dans le fichier de sortie.';
-    return `${letters.slice(0, 3).join(', ')} et ${letters[3]} désignent Nord, Est, Sud et Ouest\u00a0: les lettres des mains dans le fichier de sortie.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} et ${letters[3]} désignent Nord, Est, Sud et Ouest\u00a0: les lettres des mains dans le fichier de sortie.`,
+  firstSymbolsUnset: 'Les symboles des Réglages sont les lettres des mains dans le fichier de sortie.',
   // fr: "écran d'accueil", as an iPhone names it.
   homeScreen: 'Ajoutez cette page à l\'écran d\'accueil\u00a0: sinon Safari peut effacer le fichier gardé au bout d\'une semaine.',
   kept: 'Ce fichier et votre place dans ce fichier sont gardés sur cet appareil.',

@@ -83,11 +83,8 @@ export default {
 
   firstSort: 'Ordina il mazzo per seme, picche, cuori, quadri, fiori, ognuno dall\'asso al due, e tienilo coperto con '
     + 'l\'asso di picche in cima. La pagina dice a quale mano va ogni carta che prendi dalla cima.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'I simboli in Impostazioni sono le lettere delle mani nel file di uscita.';
-    return `${letters.slice(0, 3).join(', ')} e ${letters[3]} stanno per Nord, Est, Sud e Ovest: le lettere delle mani nel file di uscita.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} e ${letters[3]} stanno per Nord, Est, Sud e Ovest: le lettere delle mani nel file di uscita.`,
+  firstSymbolsUnset: 'I simboli in Impostazioni sono le lettere delle mani nel file di uscita.',
   // it: "schermata Home", as an iPhone names it.
   homeScreen: 'Aggiungi questa pagina alla schermata Home: altrimenti Safari può cancellare il file conservato dopo una settimana.',
   kept: 'Questo file e il punto in cui sei restano su questo dispositivo.',

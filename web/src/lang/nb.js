@@ -82,11 +82,8 @@ export default {
 
   firstSort: 'Sorter kortstokken etter farge, spar, hjerter, ruter, kløver, hver fra ess ned til to, og hold den med '
     + 'baksiden opp og spar ess øverst. Siden sier hvilken hånd hvert kort skal til når du tar det øverst.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Symbolene under Innstillinger er hendenes bokstaver i utdatafilen.';
-    return `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hendenes bokstaver i utdatafilen.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hendenes bokstaver i utdatafilen.`,
+  firstSymbolsUnset: 'Symbolene under Innstillinger er hendenes bokstaver i utdatafilen.',
   // nb: "Hjem-skjermen", as an iPhone names it.
   homeScreen: 'Legg denne siden til på Hjem-skjermen: ellers kan Safari slette den lagrede filen etter en uke.',
   kept: 'Filen og plassen din i den blir lagret på denne enheten.',

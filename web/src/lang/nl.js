@@ -80,11 +80,8 @@ export default {
 
   firstSort: 'Sorteer het pak per kleur, schoppen, harten, ruiten, klaveren, elke kleur van aas tot twee, en houd '
     + 'het met de beeldzijde naar beneden, de schoppenaas bovenop. De pagina noemt de hand van elke kaart die u er bovenaf pakt.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'De symbolen onder Instellingen zijn de letters van de handen in het uitvoerbestand.';
-    return `${letters.slice(0, 3).join(', ')} en ${letters[3]} staan voor Noord, Oost, Zuid en West: de letters van de handen in het uitvoerbestand.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} en ${letters[3]} staan voor Noord, Oost, Zuid en West: de letters van de handen in het uitvoerbestand.`,
+  firstSymbolsUnset: 'De symbolen onder Instellingen zijn de letters van de handen in het uitvoerbestand.',
   // nl: "beginscherm", as an iPhone names it.
   homeScreen: 'Zet deze pagina op het beginscherm: anders kan Safari het bewaarde bestand na een week wissen.',
   kept: 'Dit bestand en uw plaats erin blijven op dit apparaat bewaard.',

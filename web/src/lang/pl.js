@@ -100,11 +100,8 @@ export default {
 
   firstSort: 'Posortuj talię kolorami, piki, kiery, kara, trefle, każdy od asa do dwójki, i trzymaj ją grzbietem do góry, '
     + 'z asem pik na wierzchu. Strona mówi, do której ręki idzie każda karta zdejmowana z wierzchu.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Symbole w Ustawieniach to litery rąk w pliku wynikowym.';
-    return `${letters.slice(0, 3).join(', ')} i ${letters[3]} oznaczają Północ, Wschód, Południe i Zachód: litery rąk w pliku wynikowym.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} i ${letters[3]} oznaczają Północ, Wschód, Południe i Zachód: litery rąk w pliku wynikowym.`,
+  firstSymbolsUnset: 'Symbole w Ustawieniach to litery rąk w pliku wynikowym.',
   // pl: "ekran początkowy", as an iPhone names it.
   homeScreen: 'Dodaj tę stronę do ekranu początkowego: inaczej Safari może po tygodniu usunąć zachowany plik.',
   kept: 'Ten plik i miejsce, w którym jesteś, zostają na tym urządzeniu.',

@@ -83,11 +83,8 @@ export default {
 
   firstSort: 'Sortera kortleken efter färg, spader, hjärter, ruter, klöver, var och en från ess ner till två, och håll '
     + 'den med baksidan upp och spader ess överst. Sidan säger vilken hand varje kort ska till när du tar det överst.',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return 'Symbolerna under Inställningar är händernas bokstäver i utdatafilen.';
-    return `${letters.slice(0, 3).join(', ')} och ${letters[3]} står för Nord, Öst, Syd och Väst: händernas bokstäver i utdatafilen.`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} och ${letters[3]} står för Nord, Öst, Syd och Väst: händernas bokstäver i utdatafilen.`,
+  firstSymbolsUnset: 'Symbolerna under Inställningar är händernas bokstäver i utdatafilen.',
   // sv: "hemskärmen", as an iPhone names it.
   homeScreen: 'Lägg till sidan på hemskärmen: annars kan Safari radera den sparade filen efter en vecka.',
   kept: 'Filen och din plats i den sparas på den här enheten.',

@@ -80,11 +80,8 @@ export default {
 
   firstSort: '将整副牌按花色排好：黑桃、红心、方块、梅花，每种花色从A排到2，牌面朝下拿着，黑桃A在最上面。'
     + '你每从上面取一张牌，页面就说出它该发给哪一家。',
-  firstSymbols(symbols) {
-    const letters = [...symbols.slice(0, 4)].filter((c) => c.trim() !== '');
-    if (letters.length < 4) return '设置中的符号就是输出文件中代表各家的字母。';
-    return `${letters.slice(0, 3).join('、')}和${letters[3]}分别代表北家、东家、南家和西家：即输出文件中各家的字母。`;
-  },
+  firstSymbols: (letters) => `${letters.slice(0, 3).join('、')}和${letters[3]}分别代表北家、东家、南家和西家：即输出文件中各家的字母。`,
+  firstSymbolsUnset: '设置中的符号就是输出文件中代表各家的字母。',
   // zh: 主屏幕, as an iPhone names it.
   homeScreen: '请将此页面添加到主屏幕：否则 Safari 可能在一周后清除保存的文件。',
   kept: '此文件和你的进度保存在本设备上。',

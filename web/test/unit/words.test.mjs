@@ -31,7 +31,7 @@ const SAMPLES = {
   warningBefore: ['"w"'], warningAfter: ['board 2', '"w"'], warningBetween: ['board 1', 'board 2', '"w"'],
   noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
   checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, 30, 1, 1], notChecked: [['Board 3', 'Board 7'], true],
-  firstSymbols: ['TRDL'], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
+  firstSymbols: [['T', 'R', 'D', 'L']], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
   'check.incomplete': [[0]], 'check.ok': ['Board 5'], 'check.moved': [MOVED], 'check.turned': [{ by: 3 }],
   'check.other': [{ label: 'Board 7' }], 'check.differs': [{ seats: [{ seat: 0, cards: 1, points: -2 }] }],
   'check.exact': [1, ['♠K'], ['♥10']], 'check.moves': [[{ card: '♠K', from: 1, to: 2 }]],
