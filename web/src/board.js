@@ -19,6 +19,12 @@ export function boardLabel(deals, deal, words) {
   return number === 0 ? words.deal(deal + 1) : words.board(number);
 }
 
+// "board 7" within a sentence.
+export function boardRef(deals, deal, words) {
+  const number = deals.number(deal);
+  return number === 0 ? words.deal(deal + 1) : words.boardRef(number);
+}
+
 export function marksOf(deals, deal) {
   return boardMarks(deals.number(deal), deals.dealer(deal), deals.vulnerability(deal));
 }

@@ -15,7 +15,7 @@ import { drawCheck } from './check-view.js';
 const $ = (id) => document.getElementById(id);
 
 // What was drawn last: the deal, its symbols and words, and the place.
-let drawn = { deal: -1, symbols: '', words: null, place: '' };
+let drawn = { deal: -1, symbols: '', words: null, deals: null, place: '' };
 
 // The cards of a run as the panel shows them: "♠Q J 10", a new suit sign
 // where the run goes into the next suit.
@@ -117,7 +117,7 @@ export function drawDealView(state, words) {
   const view = $('deal-view');
   view.hidden = state.sequence === null || state.sequence.length === 0;
   if (view.hidden) {
-    drawn = { deal: -1, symbols: '', words: null, place: '' };
+    drawn = { deal: -1, symbols: '', words: null, deals: null, place: '' };
     return;
   }
   const { sequence, position, deals, run } = state;

@@ -6,7 +6,7 @@ import { showConsole } from './console-view.js';
 import { drawControls } from './controls.js';
 import { drawDealView } from './deal-view.js';
 import { positionOf } from './session.js';
-import { cardLabel } from './board.js';
+import { boardRef, cardLabel } from './board.js';
 import { writeStaticWords } from './words.js';
 
 const $ = (id) => document.getElementById(id);
@@ -17,12 +17,6 @@ let drawnEnd = null;
 let downloadUrl = null;
 // The words index.html's texts were last written in.
 let drawnWords = null;
-
-// "board 7" within a sentence.
-const boardRef = (deals, deal, words) => {
-  const number = deals.number(deal);
-  return number === 0 ? words.deal(deal + 1) : words.boardRef(number);
-};
 
 // The lines a diagnostic printed, each in quotes.
 const quoted = (texts) => texts.join('\n').split('\n').map((line) => line.trim()).filter((line) => line !== '')
