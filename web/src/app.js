@@ -3,12 +3,12 @@
 // services are handed in: the storage, the core's runner, the cues and the
 // drawing, so that nothing here reaches for the page itself.
 import {
-  DONE, NOT_STARTED, clampCopies, entryKey, findBoard, makeSequence, positionOf, runLength, step,
+  DONE, NOT_STARTED, clampCopies, entryKey, findBoard, makeSequence, packEnds, positionOf, runLength, step,
 } from './session.js';
 import { createCheckActions } from './checking.js';
 import { createReading } from './reading.js';
 import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
-import { boardLabel } from './board.js';
+import { symbolsText } from './symbols.js';
 
 export function createApp(state, { store, runCore, cues, render, words }) {
   const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
@@ -24,6 +24,7 @@ export function createApp(state, { store, runCore, cues, render, words }) {
       at: keyAt(state.position),
       cursors: Object.fromEntries(state.cursors),
       checks: Object.fromEntries(state.checks),
+      drafts: Object.fromEntries(state.drafts),
     });
   }
 
@@ -37,7 +38,7 @@ export function createApp(state, { store, runCore, cues, render, words }) {
   }
 
   const run = createReading(state, {
-    store, runCore, cues, render, keyAt, hasDeals, sequence,
+    store, runCore, cues, render, keyAt, hasDeals, sequence, words,
   });
 
   // ---- Dealing ---------------------------------------------------------
@@ -106,13 +107,16 @@ export function createApp(state, { store, runCore, cues, render, words }) {
 
   const checks = createCheckActions(state, {
     hasDeals, keyAt, handsAt, keepPlace, render,
-    boardLabel: (deal) => boardLabel(state.deals, deal, words()),
+    firstCard: () => packEnds(state.settings.pack === 'reversed').first,
   });
 
   function setSetting(field, value) {
+    const symbols = symbolsText(state.settings, words());
     state.settings = { ...state.settings, [field]: value };
     store.keepSetting(field, value);
     render();
+    // Another language has other hand letters, unless the director chose some.
+    if (field === 'language' && state.file !== null && symbolsText(state.settings, words()) !== symbols) run();
   }
 
   return {

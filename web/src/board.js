@@ -2,9 +2,11 @@
 // dealing grid (the hand of each card of the sorted pack) and the bridge
 // diagram of the four hands. Hands are given as data attributes.
 import {
-  NO_HAND, RANK_COUNT, RED_SUITS, SEATS, SUIT_LETTERS, SUIT_SYMBOLS, handSummary, rankOf, suitOf,
+  RANK_COUNT, RED_SUITS, SEATS, SUIT_LETTERS, SUIT_SYMBOLS, handSummary, rankOf,
 } from './cards.js';
-import { boardMarks } from './session.js';
+import {
+  cardName, dealerText, handName, vulnerabilityText,
+} from './names.js';
 
 export function element(tag, className, text) {
   const e = document.createElement(tag);
@@ -12,28 +14,6 @@ export function element(tag, className, text) {
   if (text !== undefined) e.textContent = text;
   return e;
 }
-
-// "Board 7", or "deal 3" for a deal without a number.
-export function boardLabel(deals, deal, words) {
-  const number = deals.number(deal);
-  return number === 0 ? words.deal(deal + 1) : words.board(number);
-}
-
-// "board 7" within a sentence.
-export function boardRef(deals, deal, words) {
-  const number = deals.number(deal);
-  return number === 0 ? words.deal(deal + 1) : words.boardRef(number);
-}
-
-export function marksOf(deals, deal) {
-  return boardMarks(deals.number(deal), deals.dealer(deal), deals.vulnerability(deal));
-}
-
-// "ace of spades", as a screen reader says a card.
-export const cardName = (card, words) => words.cardName(words.rankNames[rankOf(card)], words.suitNames[suitOf(card)]);
-// "♠A", as the panel and the check show a card.
-export const cardLabel = (card, words) => `${SUIT_SYMBOLS[suitOf(card)]}${words.ranks[rankOf(card)]}`;
-export const handName = (hand, words) => (hand === NO_HAND ? words.noHand : words.seats[hand]);
 
 // Cells are grouped 3, 3, 3, 3 and 1, as the direction line groups them.
 const groupEnd = (rank) => rank % 3 === 2 && rank < RANK_COUNT - 1;
@@ -108,8 +88,7 @@ function suitLines(hands, hand, words) {
 // A board's heading as it stands in the middle of the diagram and on a
 // slip: its number, dealer and vulnerability (marks: session.boardMarks).
 const markTexts = (number, marks, words) => (number === 0 ? ['', '', '']
-  : [words.board(number), words.dealer(words.seatLetters[SEATS.indexOf(marks.dealer)]),
-    words.vul(words.vulnerabilities[marks.vulnerability])]);
+  : [words.board(number), dealerText(marks, words), vulnerabilityText(marks, words)]);
 
 // The bridge diagram: North at the top, West left, East right, South at
 // the bottom, the board's marks in the middle.

@@ -2,27 +2,31 @@
 // grid, the board's check state beside its number, the session's summary,
 // and the cards on top of the pockets.
 import { RANK_COUNT, RED_SUITS, SUIT_SYMBOLS, rankOf, suitOf } from './cards.js';
-import { boardLabel, cardLabel, cardName } from './board.js';
-import {
-  describeCheck, describeExact, describeMoves, summarize, uncheckedPositions,
-} from './check.js';
+import { boardLabel, cardLabel, cardName } from './names.js';
+import { positionsWith, summarize } from './check.js';
+import { blindText, exactText } from './check-sentences.js';
 import { DONE, pocketTops } from './session.js';
 
 const $ = (id) => document.getElementById(id);
 
-// At the end of the session the boards not checked are named, this many.
-const UNCHECKED_NAMED = 8;
+// At the end of the session the boards faulty and not checked are named,
+// this many of each.
+const BOARDS_NAMED = 8;
+const STATE_SIGNS = {
+  unchecked: '', ok: '\u2713', agree: '\u2248', fault: '\u2717',
+};
 
-// After the last board: the boards not checked, by name.
-function notChecked(state, words) {
+// After the last board: the boards with one of verdicts, by name, as
+// sentence gives them; '' for none.
+function boardsNamed(state, words, verdicts, sentence) {
   const { sequence, deals, session } = state;
-  const positions = uncheckedPositions(sequence, state.checks, UNCHECKED_NAMED + 1);
+  const positions = positionsWith(sequence, state.checks, verdicts, BOARDS_NAMED + 1);
   if (positions.length === 0) return '';
-  const labels = positions.slice(0, UNCHECKED_NAMED).map((position) => {
+  const labels = positions.slice(0, BOARDS_NAMED).map((position) => {
     const label = boardLabel(deals, sequence.deals[position], words);
     return session.copies === 1 ? label : words.boardCopy(label, sequence.copies[position]);
   });
-  return words.notChecked(labels, positions.length > UNCHECKED_NAMED);
+  return sentence(labels, positions.length > BOARDS_NAMED);
 }
 
 // The pocket's cards as the director taps them: no hands, no colours, only
@@ -54,51 +58,67 @@ function buildCheckGrid(grid, words) {
   }
 }
 
-// The check's sentence for the director, with its verdict.
-function verdictOf(check, label, checkWords) {
-  if (check.exact && check.exactResult !== null) {
-    const { exact, moves } = check.exactResult;
-    const right = exact.missing.length === 0 && exact.extra.length === 0;
-    const text = describeExact(exact, checkWords) + (moves !== null && moves.length > 0 ? ` ${describeMoves(moves, checkWords)}` : '');
-    return { verdict: right ? 'ok' : 'fault', text };
+// The check's finding for the director: its verdict, its kind and its
+// sentence.
+function findingOf(check, words, label, labelOf) {
+  if (check.exact && check.assessment !== null) {
+    const { verdict } = check.assessment;
+    return { verdict: verdict === 'open' ? '' : verdict, kind: 'exact', text: exactText(check.assessment, words, label) };
   }
   if (!check.exact && check.result !== null) {
-    return { verdict: check.result.verdict === 'incomplete' ? '' : check.result.verdict, text: describeCheck(check.result, checkWords, label) };
+    const { verdict } = check.result;
+    return {
+      verdict: ['agree', 'fault'].includes(verdict) ? verdict : '',
+      kind: verdict === 'fault' ? check.result.kind : verdict,
+      text: blindText(check.result, words, label, labelOf),
+    };
   }
-  return { verdict: '', text: '' };
+  return { verdict: '', kind: '', text: '' };
 }
 
-export function drawCheck(state, words, { deal, key, label, cursor }) {
-  const checkWords = words.check;
-  const check = state.check !== null && state.check.key === key ? state.check : null;
-  document.body.classList.toggle('checking', check !== null);
-  $('check-panel').hidden = check === null;
-  $('check').setAttribute('aria-pressed', String(check !== null));
-  const verdict = state.checks.get(key) ?? 'unchecked';
-  $('check-state').dataset.state = verdict;
-  $('check-state').textContent = { unchecked: '', ok: '\u2713', fault: '\u2717' }[verdict];
-  $('check-state').setAttribute('aria-label', words.checkStates[verdict]);
-
-  const { ok, fault, unchecked } = summarize(state.sequence, state.checks);
+function drawSummary(state, words, cursor) {
+  const counts = summarize(state.sequence, state.checks);
   const summary = $('summary');
-  summary.dataset.ok = String(ok);
-  summary.dataset.fault = String(fault);
-  summary.dataset.unchecked = String(unchecked);
+  for (const [name, count] of Object.entries(counts)) summary.dataset[name] = String(count);
   const atEnd = cursor === DONE && state.position === state.sequence.length - 1;
-  const named = atEnd ? notChecked(state, words) : '';
-  summary.textContent = `${words.summary(state.sequence.length, ok, fault, unchecked)}${named === '' ? '' : `${words.summaryThen}${named}`}`;
+  const named = atEnd ? [boardsNamed(state, words, ['fault'], words.faulty),
+    boardsNamed(state, words, [''], words.notChecked)].filter((text) => text !== '') : [];
+  const text = words.summary(state.sequence.length, counts);
+  summary.textContent = named.length === 0 ? text : `${text}${words.summaryThen}${named.join(' ')}`;
+}
 
+function drawTops(state, words, deal, key, cursor) {
   const tops = pocketTops(state.deals.handsOf(deal), cursor, state.settings.pack === 'reversed');
   const shown = state.showTops || cursor === DONE || state.notes.resumed === key;
   $('pocket-tops').hidden = !shown;
   $('seats').hidden = shown;
+  $('tops').setAttribute('aria-pressed', String(state.showTops));
   for (const [seat, top] of tops.entries()) {
     const spot = $('pocket-tops').children[seat + 1];
     spot.dataset.card = top < 0 ? '' : String(top);
-    spot.textContent = top < 0 ? '\u2014' : cardLabel(top, words);
+    spot.querySelector('.top-seat').textContent = words.seatLetters[seat];
+    spot.querySelector('.top-card').textContent = top < 0 ? '\u2014' : cardLabel(top, words);
     spot.classList.toggle('red', top >= 0 && RED_SUITS[suitOf(top)]);
     spot.setAttribute('aria-label', `${words.seats[seat]}: ${top < 0 ? words.emptyPocket : cardLabel(top, words)}`);
   }
+}
+
+export function drawCheck(state, words, {
+  deal, key, label, cursor,
+}) {
+  const check = state.check !== null && state.check.key === key ? state.check : null;
+  document.body.classList.toggle('checking', check !== null);
+  document.body.classList.toggle('check-suits', state.settings.checkSuits);
+  $('check-panel').hidden = check === null;
+  $('check').setAttribute('aria-pressed', String(check !== null));
+  const verdict = state.checks.get(key) ?? 'unchecked';
+  $('check-state').dataset.state = verdict;
+  $('check-state').textContent = STATE_SIGNS[verdict];
+  $('check-state').setAttribute('aria-label', words.checkStates[verdict]);
+  // A board is dealt again from its end, or from the check.
+  $('redeal').hidden = check === null && cursor !== DONE;
+  drawSummary(state, words, cursor);
+  drawTops(state, words, deal, key, cursor);
 
   if (check === null) return;
   $('check-title').textContent = words.checkTitle(label);
@@ -106,14 +126,14 @@ export function drawCheck(state, words, { deal, key, label, cursor }) {
   $('check-panel').classList.toggle('exact', check.exact);
   $('check-grid').hidden = !check.exact;
   $('check-exact').setAttribute('aria-pressed', String(check.exact));
-  if (check.exact) {
-    buildCheckGrid($('check-grid'), words);
-    const found = new Set(check.found[check.seat] ?? []);
-    for (const button of $('check-grid').querySelectorAll('[data-card]')) {
-      button.setAttribute('aria-pressed', String(found.has(Number(button.dataset.card))));
-    }
+  buildCheckGrid($('check-grid'), words);
+  const found = new Set(check.found[check.seat] ?? []);
+  for (const button of $('check-grid').querySelectorAll('[data-card]')) {
+    button.setAttribute('aria-pressed', String(found.has(Number(button.dataset.card))));
   }
-  const { verdict: shownVerdict, text } = verdictOf(check, label, checkWords);
-  $('check-result').dataset.verdict = shownVerdict;
-  $('check-result').textContent = text;
+  const finding = findingOf(check, words, label, (other) => boardLabel(state.deals, other, words));
+  const result = $('check-result');
+  result.dataset.verdict = finding.verdict;
+  result.dataset.kind = finding.kind;
+  result.textContent = finding.text;
 }

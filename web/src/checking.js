@@ -1,13 +1,28 @@
 // The board check as the director works it: open it on the board shown,
-// count each pocket, type the cards of a pocket where that shows a fault,
-// and keep the verdict with the place. The rules are check.js's; this only
-// changes the state. ctx: what app.js shares (see there).
-import { blindCheck, exactCheck, moves } from './check.js';
+// count each pocket, tap the cards of a pocket to be sure or to find a
+// fault, keep the verdict with the place, and deal a board again. The
+// rules are check.js's; this only changes the state. ctx: what app.js
+// shares (see there).
+import {
+  MEASURES, assess, blindCheck, recorded,
+} from './check.js';
 
-const emptyEntries = () => [0, 1, 2, 3].map(() => ({ count: null, hcp: null }));
+const emptyEntries = () => [0, 1, 2, 3].map(() => Object.fromEntries(MEASURES.map((field) => [field, null])));
+const counted = (entries) => entries.some((entry) => Number.isFinite(entry.count));
+
+// The pocket a finding asks to tap first, or -1.
+function pocketToTap(result) {
+  if (result.verdict !== 'fault') return -1;
+  if (result.kind === 'moved') return result.card >= 0 ? -1 : result.to;
+  if (result.kind === 'differs') return result.first;
+  if (result.kind === 'swapped' && !result.sure) return result.holds.findIndex((seat, pocket) => seat !== pocket);
+  return -1;
+}
 
 export function createCheckActions(state, ctx) {
-  const { hasDeals, keyAt, handsAt, keepPlace, render, boardLabel } = ctx;
+  const {
+    hasDeals, keyAt, handsAt, keepPlace, render, firstCard,
+  } = ctx;
 
   // Every other deal of the session once, to tell the hands of another
   // board.
@@ -15,13 +30,14 @@ export function createCheckActions(state, ctx) {
     const { sequence, deals, position } = state;
     const others = [];
     for (let deal = sequence.first; deal <= sequence.last; ++deal) {
-      if (deal !== sequence.deals[position]) others.push({ label: boardLabel(deal), hands: deals.handsOf(deal) });
+      if (deal !== sequence.deals[position]) others.push({ deal, hands: deals.handsOf(deal) });
     }
     return others;
   }
 
   function record(verdict) {
-    state.checks.set(state.check.key, verdict);
+    const { key } = state.check;
+    state.checks.set(key, recorded(state.checks.get(key), verdict));
     keepPlace();
   }
 
@@ -31,12 +47,19 @@ export function createCheckActions(state, ctx) {
   return {
     checking: () => state.check !== null,
 
+    // Opened on a board, the check shows what was typed for it before.
     toggleCheck() {
       if (!hasDeals()) return;
-      state.check = checkHere() ? null : {
-        key: keyAt(state.position), entries: emptyEntries(), result: null, seat: 0, exact: false, found: {},
-        exactResult: null,
-      };
+      if (checkHere()) {
+        state.check = null;
+      } else {
+        const key = keyAt(state.position);
+        const draft = state.drafts.get(key) ?? { entries: emptyEntries(), found: {} };
+        state.drafts.set(key, draft);
+        state.check = {
+          key, entries: draft.entries, found: draft.found, result: null, seat: 0, exact: false, assessment: null,
+        };
+      }
       render();
     },
     closeCheck() {
@@ -50,13 +73,14 @@ export function createCheckActions(state, ctx) {
     setCheckEntry(seat, field, value) {
       if (!checkHere()) return;
       state.check.entries[seat] = { ...state.check.entries[seat], [field]: value };
+      keepPlace();
       render();
     },
 
     setCheckSeat(seat) {
       if (!checkHere()) return;
       state.check.seat = seat;
-      state.check.exactResult = null;
+      state.check.assessment = null;
       render();
     },
     toggleExact() {
@@ -72,23 +96,41 @@ export function createCheckActions(state, ctx) {
       if (cards.has(card)) cards.delete(card);
       else cards.add(card);
       found[seat] = [...cards].sort((a, b) => a - b);
+      keepPlace();
       render();
     },
 
-    // Check: the pocket's exact cards while their grid is shown, otherwise
-    // the counts of all four.
+    // Check: the pockets' exact cards while their grid is shown, otherwise
+    // the counts of all four. What to tap next is made the pocket shown.
     verifyCheck() {
       if (!checkHere()) return;
       const hands = handsAt(state.position);
       const check = state.check;
       if (check.exact) {
-        const exact = exactCheck(hands, check.seat, check.found[check.seat] ?? []);
-        check.exactResult = { exact, moves: moves(hands, check.found) };
-        if (exact.missing.length > 0 || exact.extra.length > 0) record('fault');
+        if (check.found[check.seat] === undefined) check.found[check.seat] = [];
+        check.assessment = assess(hands, check.found, counted(check.entries) ? check.entries : null);
+        if (check.assessment.verdict !== 'open') record(check.assessment.verdict);
+        if (check.assessment.next >= 0) check.seat = check.assessment.next;
       } else {
         check.result = blindCheck(hands, check.entries, otherDeals());
-        if (check.result.verdict !== 'incomplete') record(check.result.verdict);
+        if (['agree', 'fault'].includes(check.result.verdict)) record(check.result.verdict);
+        const seat = pocketToTap(check.result);
+        if (seat >= 0) check.seat = seat;
       }
+      keepPlace();
+      render();
+    },
+
+    // The board dealt again from its first card: its check and what was
+    // typed for it are gone.
+    redeal() {
+      if (!hasDeals()) return;
+      const key = keyAt(state.position);
+      state.checks.delete(key);
+      state.drafts.delete(key);
+      state.check = null;
+      state.cursors.set(key, firstCard());
+      keepPlace();
       render();
     },
 

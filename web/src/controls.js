@@ -1,7 +1,7 @@
 // The settings' controls, both ways: the one place that reads a control's
 // value (when it changes, into the app) and that writes one (when the state
 // brings another value, say a session resumed). Nothing else touches them.
-import { symbolsWarning } from './symbols.js';
+import { symbolsText, symbolsWarning } from './symbols.js';
 import { MAX_COPIES } from './session.js';
 import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
 
@@ -11,7 +11,9 @@ const $ = (id) => document.getElementById(id);
 const RERUN_AFTER_MS = 800;
 
 // Switches and choices: the control and the setting it holds.
-const SWITCHES = { speak: 'speak', tones: 'tones', blind: 'blind', 'show-hands': 'handView', runs: 'runs' };
+const SWITCHES = {
+  speak: 'speak', tones: 'tones', blind: 'blind', 'show-hands': 'handView', runs: 'runs', 'check-suits': 'checkSuits',
+};
 const CHOICES = { 'pack-order': 'pack', 'print-kind': 'printKind', event: 'event', date: 'date', language: 'language' };
 const SESSION_FIELDS = ['from', 'to', 'copies', 'copy-order'];
 
@@ -27,7 +29,8 @@ export function drawControls(state, words) {
     shownSettings = settings;
     for (const [id, field] of Object.entries(SWITCHES)) $(id).checked = settings[field];
     for (const [id, field] of Object.entries(CHOICES)) $(id).value = settings[field];
-    if ($('symbols').value !== settings.symbols) $('symbols').value = settings.symbols;
+    const symbols = symbolsText(settings, words);
+    if ($('symbols').value !== symbols) $('symbols').value = symbols;
   }
   if (session !== shownSession) {
     shownSession = session;
@@ -37,7 +40,7 @@ export function drawControls(state, words) {
     $('copy-order').value = session.order;
   }
   drawCheckFields(state.check);
-  $('symbols-note').textContent = symbolsWarning(settings.symbols, words);
+  $('symbols-note').textContent = symbolsWarning(symbolsText(settings, words), words);
   const range = state.notes.range.map((problem) => (problem.missing === 'from'
     ? words.noFrom(problem.number) : words.noTo(problem.number, problem.after)));
   if (state.notes.copiesClamped) range.push(words.copiesClamped(MAX_COPIES));
@@ -47,16 +50,18 @@ export function drawControls(state, words) {
     ? words.printTooMany(MAX_PRINT_BOARDS, boards) : '';
 }
 
-// The check's fields: blank for a check opened anew.
+// The check's fields: as typed for the board, when its check opens.
 let shownCheck = null;
 const checkFields = () => document.querySelectorAll('#check-panel input[name]');
+const seatOf = (input) => 'NESW'.indexOf(input.closest('[data-seat]').dataset.seat);
 function drawCheckFields(check) {
+  if (check !== null && $('check-seat').value !== String(check.seat)) $('check-seat').value = String(check.seat);
   if (check === shownCheck) return;
   const opened = check !== null && shownCheck?.key !== check.key;
   shownCheck = check;
-  if (check === null) return;
-  if (opened) for (const input of checkFields()) input.value = '';
-  $('check-seat').value = String(check.seat);
+  if (opened) {
+    for (const input of checkFields()) input.value = String(check.entries[seatOf(input)][input.name] ?? '');
+  }
 }
 
 // Binds the check panel's fields and buttons: a field's number enters the
@@ -70,17 +75,19 @@ function bindCheck(app, on) {
     fieldset.querySelector('legend').dataset.words = `seats.${i}`;
     document.querySelector('#check-panel .check-seats').append(fieldset);
   }
-  const fields = [...checkFields()];
-  for (const [i, input] of fields.entries()) {
-    const seat = 'NESW'.indexOf(input.closest('[data-seat]').dataset.seat);
+  for (const input of checkFields()) {
+    const seat = seatOf(input);
     on(input, 'input', () => {
       const value = input.value.trim() === '' ? null : Number(input.value);
       app.setCheckEntry(seat, input.name, Number.isFinite(value) ? value : null);
     });
+    // The suit lengths are there only while they are counted.
     on(input, 'keydown', (event) => {
       if (event.key !== 'Enter') return;
       event.preventDefault();
-      if (i + 1 < fields.length) fields[i + 1].focus();
+      const shown = [...checkFields()].filter((field) => field.checkVisibility?.() ?? field.offsetParent !== null);
+      const next = shown[shown.indexOf(input) + 1];
+      if (next !== undefined) next.focus();
       else app.verifyCheck();
     });
   }
@@ -93,8 +100,10 @@ function bindCheck(app, on) {
   });
   on($('check'), 'click', () => {
     app.toggleCheck();
-    if (app.checking()) requestAnimationFrame(() => fields[0].focus());
+    if (app.checking()) requestAnimationFrame(() => checkFields()[0].focus());
   });
+  on($('redeal'), 'click', app.redeal);
+  on($('tops'), 'click', app.toggleTops);
 }
 
 // Binds the controls to the app; returns the function that unbinds them.

@@ -3,11 +3,12 @@
 // It only reads the state; what it drew last is remembered so that a step
 // redraws only the cells that change.
 import {
-  CARDS, NO_HAND, RED_SUITS, SEATS, SUIT_SYMBOLS, rankOf, suitOf,
+  CARDS, NO_HAND, RED_SUITS, SUIT_SYMBOLS, rankOf, suitOf,
 } from './cards.js';
+import { drawGrid, drawHands } from './board.js';
 import {
-  boardLabel, cardLabel, cardName, drawGrid, drawHands, handName, marksOf,
-} from './board.js';
+  boardLabel, cardLabel, cardName, dealerText, handName, marksOf, vulnerabilityText,
+} from './names.js';
 import { NOT_STARTED, runLength } from './session.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
 import { drawCheck } from './check-view.js';
@@ -15,7 +16,9 @@ import { drawCheck } from './check-view.js';
 const $ = (id) => document.getElementById(id);
 
 // What was drawn last: the deal, its symbols and words, and the place.
-let drawn = { deal: -1, symbols: '', words: null, deals: null, place: '' };
+let drawn = {
+  deal: -1, symbols: '', words: null, deals: null, place: '', ending: '',
+};
 
 // The cards of a run as the panel shows them: "♠Q J 10", a new suit sign
 // where the run goes into the next suit.
@@ -35,10 +38,9 @@ function drawBoard(state, deal, hands, words) {
   const symbolText = (hand) => shown(symbolOf(run.symbols, hand));
   $('board-number').textContent = String(number);
   $('dealer').dataset.seat = marks.dealer;
-  $('dealer').textContent = marks.dealer === '' ? '' : words.dealer(words.seatLetters[SEATS.indexOf(marks.dealer)]);
+  $('dealer').textContent = dealerText(marks, words);
   $('vulnerability').dataset.vul = marks.vulnerability;
-  $('vulnerability').textContent = marks.vulnerability === ''
-    ? '' : words.vul(words.vulnerabilities[marks.vulnerability]);
+  $('vulnerability').textContent = vulnerabilityText(marks, words);
   drawGrid($('grid'), hands, symbolText, words);
   drawHands($('hands'), hands, number, marks, words);
   const counts = [0, 0, 0, 0, 0];
@@ -108,7 +110,9 @@ function drawPlace(state, deal, hands, cursor, words) {
   } else {
     panel.className = 'card-panel done';
     $('panel-card').textContent = words.done(named);
-    $('panel-words').textContent = position === sequence.length - 1 ? words.allDealt(sequence.length) : words.nextPack;
+    // All dealt only once the whole file is read: while it is, more boards may come.
+    const all = position === sequence.length - 1 && state.run.end !== null;
+    $('panel-words').textContent = all ? words.allDealt(sequence.length) : words.nextPack;
   }
   return `${$('panel-card').textContent}. ${$('panel-words').textContent}`;
 }
@@ -117,7 +121,9 @@ export function drawDealView(state, words) {
   const view = $('deal-view');
   view.hidden = state.sequence === null || state.sequence.length === 0;
   if (view.hidden) {
-    drawn = { deal: -1, symbols: '', words: null, deals: null, place: '' };
+    drawn = {
+      deal: -1, symbols: '', words: null, deals: null, place: '', ending: '',
+    };
     return;
   }
   const { sequence, position, deals, run } = state;
@@ -126,7 +132,9 @@ export function drawDealView(state, words) {
   const symbols = run.symbols.join('');
   if (drawn.deal !== deal || drawn.symbols !== symbols || drawn.words !== words || drawn.deals !== deals) {
     drawBoard(state, deal, hands, words);
-    drawn = { deal, symbols, words, deals, place: '' };
+    drawn = {
+      deal, symbols, words, deals, place: '', ending: '',
+    };
   }
   $('board-place').textContent = words.place(position + 1, sequence.length);
   const copy = sequence.copies[position];
@@ -144,10 +152,13 @@ export function drawDealView(state, words) {
   const cursor = state.cursors.get(key) ?? NOT_STARTED;
   drawCheck(state, words, { deal, key, label: boardLabel(deals, deal, words), cursor });
   const place = `${position}:${cursor}:${state.settings.runs}:${state.settings.pack}`;
-  if (place !== drawn.place || drawn.words !== words) {
+  // The last board's end reads otherwise once the file is read to its end.
+  const ending = `${sequence.length}:${state.run.end !== null}`;
+  if (place !== drawn.place || ending !== drawn.ending || drawn.words !== words) {
     const phrase = drawPlace(state, deal, hands, cursor, words);
     // Said once per step, as one phrase, to a screen reader.
-    if (drawn.place !== '') $('announce').textContent = phrase;
+    if (drawn.place !== '' && place !== drawn.place) $('announce').textContent = phrase;
     drawn.place = place;
+    drawn.ending = ending;
   }
 }

@@ -2,8 +2,9 @@
 // grids, hand records, or curtain cards to cut apart. Built when a print
 // starts, and only for the boards asked for, at most MAX_PRINT_BOARDS.
 import {
-  boardLabel, curtainSlip, drawGrid, drawHands, element, marksOf, newGrid,
+  curtainSlip, drawGrid, drawHands, element, newGrid,
 } from './board.js';
+import { boardLabel, marksOf } from './names.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
 
 // The most boards one print holds: a whole file of 100,000 deals made

@@ -3,10 +3,10 @@
 // read, and the run's end with its exit status, warnings and why it
 // stopped. ctx: what app.js shares (see there).
 import { NEW_SESSION } from './state.js';
-import { effectiveSymbols } from './symbols.js';
+import { effectiveSymbols, symbolsText } from './symbols.js';
 
 export function createReading(state, {
-  store, runCore, cues, render, keyAt, hasDeals, sequence,
+  store, runCore, cues, render, keyAt, hasDeals, sequence, words,
 }) {
   // The file whose deals are shown: a run of another file hides them at
   // once, a new run of the same file (other symbols) shows them until its
@@ -20,7 +20,7 @@ export function createReading(state, {
     const file = state.file;
     if (file === null) return;
     const id = state.run.id + 1;
-    const symbols = state.settings.symbols;
+    const symbols = symbolsText(state.settings, words());
     if (dealsFile !== file) {
       state.deals = null;
       state.sequence = null;
@@ -50,6 +50,7 @@ export function createReading(state, {
           state.session = kept?.session ?? { ...NEW_SESSION };
           state.cursors = new Map(Object.entries(kept?.cursors ?? {}));
           state.checks = new Map(Object.entries(kept?.checks ?? {}));
+          state.drafts = new Map(Object.entries(kept?.drafts ?? {}));
           wanted = kept?.at ?? null;
           if (kept !== null) state.notes.resumed = wanted;
         },

@@ -6,8 +6,10 @@ import { showConsole } from './console-view.js';
 import { drawControls } from './controls.js';
 import { drawDealView } from './deal-view.js';
 import { positionOf } from './session.js';
-import { boardRef, cardLabel } from './board.js';
+import { boardLabel, boardRef, cardLabel } from './names.js';
+import { meaningOf } from './core-messages.js';
 import { writeStaticWords } from './words.js';
+import { symbolsText } from './symbols.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -22,14 +24,26 @@ let drawnWords = null;
 const quoted = (texts) => texts.join('\n').split('\n').map((line) => line.trim()).filter((line) => line !== '')
   .map((line) => `\u201c${line}\u201d`).join(' ');
 
+// What the core's message means, in the director's words; '' for a
+// message the page does not know.
+function meaningText(stop, deals, words) {
+  const meaning = meaningOf(stop);
+  if (meaning === null) return '';
+  const count = deals?.length ?? 0;
+  const where = count === 0 ? words.firstDeal : words.dealAfter(boardRef(deals, count - 1, words));
+  const label = count === 0 ? '' : boardLabel(deals, count - 1, words);
+  return ` ${words.meanings[meaning.kind]({ ...meaning, where, label })}`;
+}
+
 function statusText(state, words) {
   const { file, run, deals } = state;
   if (run.broken !== null) return words.broken(file.name, run.broken);
   if (run.end === null) return words.reading(file.name, run.boardsRead);
   const count = deals?.length ?? 0;
   if (run.end.exit === 0) return words.readToEnd(count);
-  if (count === 0) return words.noDeal(quoted(run.end.stop));
-  return words.stoppedAfter(boardRef(deals, count - 1, words), quoted(run.end.stop));
+  const meaning = meaningText(run.end.stop, deals, words);
+  if (count === 0) return words.noDeal(quoted(run.end.stop)) + meaning;
+  return words.stoppedAfter(boardRef(deals, count - 1, words), quoted(run.end.stop)) + meaning;
 }
 
 // A warning of a run that went on, by the boards it lies between.
@@ -97,7 +111,7 @@ function drawNotes(state, words) {
   $('first-visit').hidden = state.file !== null;
   if (state.file === null) {
     $('first-sort').textContent = words.firstSort;
-    const letters = [...state.settings.symbols.slice(0, 4)].filter((c) => c.trim() !== '');
+    const letters = [...symbolsText(state.settings, words).slice(0, 4)].filter((c) => c.trim() !== '');
     $('first-symbols').textContent = letters.length === 4 ? words.firstSymbols(letters) : words.firstSymbolsUnset;
     for (const card of document.querySelectorAll('[data-pack-card]')) card.textContent = cardLabel(Number(card.dataset.packCard), words);
   }

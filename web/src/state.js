@@ -5,13 +5,14 @@
 // The settings a director chooses, as they start on a first visit. The
 // stored ones replace them at start (store.js).
 export const DEFAULT_SETTINGS = {
-  symbols: 'TRDL',       // the text of the symbols field, as -d takes it
+  symbols: null,         // the text of the symbols field, as -d takes it; null: the language's hand letters
   speak: false,          // say the hand's name at each card
   tones: false,          // a tone per hand at each card
   pack: 'sorted',        // 'sorted': ace of spades first; 'reversed': two of clubs first
   blind: false,          // only the card and its direction: no grid, hands, counts or line
   handView: false,       // the four hands as a diagram in place of the grid
   runs: false,           // cards in a row to the same hand are one step
+  checkSuits: false,     // the check counts each pocket's suit lengths too
   printKind: 'grids',    // what Print gives: 'grids', 'hands' or 'curtain'
   event: '',             // the heading of each printed page
   date: '',
@@ -56,17 +57,20 @@ export function createState(settings = DEFAULT_SETTINGS) {
     sequence: null,
     position: 0,           // the entry of the sequence shown
     cursors: new Map(),    // "deal:copy" -> the place on that board (session.NOT_STARTED..DONE)
-    checks: new Map(),     // "deal:copy" -> 'ok' or 'fault': each board's check, kept with the place
+    checks: new Map(),     // "deal:copy" -> 'ok' (three pockets' cards found in place), 'agree' (the counts
+                           //   agree) or 'fault': each board's check, kept with the place
+    drafts: new Map(),     // "deal:copy" -> { entries, found }: what was typed in its check, kept with the place
 
     // The check panel while it is open, on one board and copy; null when
     // closed. The director is shown nothing of the hands meanwhile.
-    check: null,           // { key ("deal:copy"), entries, result, seat, exact, found, exactResult }:
-                           //   entries: N E S W, { count, hcp } as counted (null for a field left blank)
+    check: null,           // { key ("deal:copy"), entries, found, result, seat, exact, assessment }:
+                           //   entries: N E S W, { count, hcp, spades, hearts, diamonds, clubs } as counted
+                           //     (null for a field left blank); the board's draft's
+                           //   found: seat -> the cards found in that pocket (arrays of card indices); the draft's
                            //   result: check.blindCheck's answer to the entries, null before Check
                            //   seat: the pocket (0-3) whose exact cards are entered
                            //   exact: true while the grid of that pocket's cards is shown
-                           //   found: seat -> the cards found in that pocket (arrays of card indices)
-                           //   exactResult: { exact: check.exactCheck's answer, moves: check.moves's }, or null
+                           //   assessment: check.assess's answer to the pockets typed, null before Check
     showTops: false,       // the cards on top of the pockets shown at every step (key T)
 
     // What the page tells beside the board, each drawn where the eye is.

@@ -81,6 +81,7 @@ function write(name, value) {
 const SETTING_NAMES = {
   symbols: 'symbols', speak: 'speak', tones: 'tones', pack: 'pack-order', blind: 'blind',
   handView: 'show-hands', runs: 'runs', printKind: 'print-kind', event: 'event', date: 'date', language: 'language',
+  checkSuits: 'check-suits',
 };
 
 // The settings kept, over the defaults.

@@ -3,6 +3,10 @@
 // director types, as -d takes it.
 import { CARDS, NO_HAND, RANK_COUNT } from './cards.js';
 
+// The symbols' text as -d gets it: the director's own, else the hand
+// letters of the page's language.
+export const symbolsText = (settings, words) => settings.symbols ?? words.handLetters;
+
 // The four symbols, a NUL for a missing one.
 export function effectiveSymbols(text) {
   const bytes = new TextEncoder().encode(text);

@@ -240,13 +240,16 @@ export async function waitForRun(page, before) {
   await page.waitForFunction((n) => Number(document.body.dataset.runs ?? 0) > n, { timeout: 60000 }, before);
 }
 
-// Hands the file to the page with the symbols, and waits for its run.
+// Hands the file to the page with the symbols (null: those the page has),
+// and waits for its run.
 export async function dealFile(page, file, symbols = 'TRDL') {
   const runs = await runsSoFar(page);
-  await page.$eval('#symbols', (input, value) => {
-    input.value = value;
-    input.dispatchEvent(new Event('change'));
-  }, symbols);
+  if (symbols !== null) {
+    await page.$eval('#symbols', (input, value) => {
+      input.value = value;
+      input.dispatchEvent(new Event('change'));
+    }, symbols);
+  }
   const input = await page.$('#deal-file');
   await input.uploadFile(file);
   await waitForRun(page, runs);

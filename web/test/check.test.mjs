@@ -23,28 +23,36 @@ const board1 = summary(session[0].hands);
 const turned = [3, 0, 1, 2].map((seat) => board1[seat]);
 const kingMoved = board1.map(([count, hcp], seat) => (seat === 1 ? [14, hcp + 3] : seat === 2 ? [12, hcp - 3] : [count, hcp]));
 
+// entries: per seat N E S W, [cards, points] or [cards, points, spades, hearts, diamonds, clubs].
 async function enter(page, entries) {
   await page.evaluate((values) => {
-    const fields = [...document.querySelectorAll('#check-panel input[name]')];
-    values.flat().forEach((value, i) => {
-      fields[i].value = value === null ? '' : String(value);
-      fields[i].dispatchEvent(new Event('input'));
-    });
+    const names = ['count', 'hcp', 'spades', 'hearts', 'diamonds', 'clubs'];
+    values.forEach((seat, i) => seat.forEach((value, j) => {
+      const field = document.querySelector(`#check-panel [data-seat="${'NESW'[i]}"] input[name="${names[j]}"]`);
+      field.value = value === null ? '' : String(value);
+      field.dispatchEvent(new Event('input'));
+    }));
   }, entries);
-  // Enter in the last field checks.
-  await page.focus('#check-panel [data-seat="W"] input[name="hcp"]');
+  // Enter in the last field shown checks.
+  await page.focus(`#check-panel [data-seat="W"] input[name="${entries[3].length > 2 ? 'clubs' : 'hcp'}"]`);
   await page.keyboard.press('Enter');
   return page.$eval('#check-result', (e) => [e.dataset.verdict, e.textContent]);
 }
 
 describe('the blind check says what is wrong', () => {
   const cases = [
-    ['right', board1, ['ok', 'Board 1 is right.']],
+    // Counts that agree are never called right.
+    ['the counts agree', board1, ['agree', 'The cards and points agree. To be sure, tap the exact cards of three pockets.']],
     ['a king in the wrong pocket', kingMoved,
-      ['fault', 'East has 14 cards and 3 points too many, South 12 and 3 too few: one of South\'s kings is in East\'s pocket.']],
-    ['turned', turned, ['fault', 'The board is turned: North\'s hand is in the East pocket.']],
-    ['another board\'s hands', summary(session[1].hands), ['fault', 'These are the hands of Board 2.']],
-    ['a field left blank', [...board1.slice(0, 3), [13, null]], ['', 'Count the cards and points of every pocket first.']],
+      ['fault', 'East has 14 cards and 3 points too many, South 12 and 3 too few: one of South\'s kings is in East\'s pocket. '
+        + 'Tap East\'s cards first.']],
+    ['turned', turned, ['fault', 'The board is turned: North\'s hand is in the East pocket. Move each hand one pocket anticlockwise.']],
+    ['North\'s and South\'s hands exchanged', [board1[2], board1[1], board1[0], board1[3]],
+      ['fault', 'North\'s and South\'s hands are exchanged: exchange the two pockets.']],
+    ['another board\'s hands', summary(session[1].hands), ['fault', 'These are the hands of Board 2: deal this board again.']],
+    ['39 points in all', [board1[0], board1[1], [13, board1[2][1] - 1], board1[3]],
+      ['', `39 points in all, not 40: count South again.`]],
+    ['a field left blank', [...board1.slice(0, 3), [13, null]], ['', 'Fill in West as the other pockets.']],
   ];
   for (const [name, entries, expected] of cases) {
     test(name, async () => {
@@ -81,12 +89,54 @@ test('the exact cards of two pockets say which cards to move', async () => {
     await page.click('#check-verify');
     results.push(await page.$eval('#check-result', (e) => [e.dataset.verdict, e.textContent]));
   }
-  assert.deepEqual(results, [['fault', 'South: \u2660K missing; \u2660A too many.'],
-    ['fault', 'West: \u2660A missing; \u2660K too many. Move \u2660A from South to West; move \u2660K from West to South.']]);
+  assert.deepEqual(results, [['fault', 'South: \u2660K missing; \u2660A too many. Move \u2660A from South to West. Next, tap West\'s cards.'],
+    ['fault', 'South: \u2660K missing; \u2660A too many. West: \u2660A missing; \u2660K too many. '
+      + 'Move \u2660A from South to West; move \u2660K from West to South.']]);
   // The blind grid shows cards only: no hands, no symbols.
   assert.deepEqual(await page.$$eval('#check-grid [data-card]', (all) => [all.length, all[0].textContent,
     all[0].getAttribute('aria-label'), all.some((e) => e.hasAttribute('data-hand'))]), [52, 'A', 'ace of spades', false]);
   await page.screenshot({ path: shotPath('check-exact-phone.png') });
+  await close();
+});
+
+// Board 11: East and West both 9 points, their suits 1453 and 5413.
+test('hands exchanged with equal points: agree by counts, named by suit lengths, one action by cards, right by three pockets', async () => {
+  const { page, close } = await openPage(chromium.browser, SIZES.phone);
+  await dealFile(page, SESSION);
+  await page.keyboard.press('End');
+  for (let i = 0; i < 21; ++i) await page.keyboard.press('p');
+  const { hands } = session[10];
+  const suits = (seat) => [0, 1, 2, 3].map((suit) => cardsOf(hands, seat).filter((card) => Math.floor(card / 13) === suit).length);
+  const board = summary(hands);
+  assert.equal(board[1][1], board[3][1]);
+  await page.keyboard.press('c');
+  const exchanged = [board[0], board[3], board[2], board[1]];
+  assert.deepEqual(await enter(page, exchanged), ['agree', 'The cards and points agree. East\'s and West\'s hands count alike: '
+    + 'an exchange would not show. To be sure, tap the exact cards of three pockets.']);
+  await page.click('#check-suits');
+  const withSuits = [0, 3, 2, 1].map((seat) => [...board[seat], ...suits(seat)]);
+  assert.deepEqual(await enter(page, withSuits), ['fault', 'East\'s and West\'s hands are exchanged: exchange the two pockets.']);
+  assert.equal(await page.$eval('#check-result', (e) => e.dataset.kind), 'swapped');
+  await page.click('#check-exact');
+  const tap = async (seat, cards) => {
+    await page.select('#check-seat', String(seat));
+    for (const card of cards) await page.click(`#check-grid [data-card="${card}"]`);
+    await page.click('#check-verify');
+    return page.$eval('#check-result', (e) => [e.dataset.verdict, e.textContent]);
+  };
+  await tap(1, cardsOf(hands, 3));
+  assert.deepEqual(await tap(3, cardsOf(hands, 1)), ['fault', 'East\'s pocket holds West\'s hand. West\'s pocket holds East\'s hand. '
+    + 'Exchange East\'s and West\'s pockets.']);
+  await page.screenshot({ path: shotPath('check-swap-phone.png') });
+  // The pockets put right and tapped again: three of them prove the board.
+  await tap(1, [...cardsOf(hands, 3), ...cardsOf(hands, 1)]);
+  await tap(3, [...cardsOf(hands, 1), ...cardsOf(hands, 3)]);
+  assert.deepEqual(await tap(0, cardsOf(hands, 0)), ['ok', 'Board 11 is right: three pockets hold their own cards, the fourth the rest.']);
+  assert.equal(await page.$eval('#check-state', (e) => e.dataset.state), 'ok');
+  // The fields come back as typed.
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('c');
+  assert.equal(await page.$eval('#check-panel [data-seat="E"] input[name="hcp"]', (e) => e.value), String(board[3][1]));
   await close();
 });
 
@@ -111,11 +161,18 @@ test('the record of the session: kept on the device, summed up, the boards not c
     const e = document.querySelector('#summary');
     return [document.querySelector('#check-state').dataset.state, e.dataset.ok, e.dataset.fault, e.dataset.unchecked, e.textContent];
   });
-  assert.deepEqual(await record(), ['fault', '1', '1', '1', '3 boards: 1 right, 1 faulty, 1 not checked']);
+  assert.deepEqual(await record(), ['fault', '0', '1', '1', '3 boards: 0 right, 1 agree by count, 1 faulty, 1 not checked']);
+  assert.equal(await page.$eval('#summary', (e) => e.dataset.agree), '1');
   await page.keyboard.press('End');
   await page.keyboard.press('Enter');
   for (let i = 0; i < 52; ++i) await page.keyboard.press('ArrowRight');
-  assert.equal(await page.$eval('#summary', (e) => e.textContent), '3 boards: 1 right, 1 faulty, 1 not checked. Not checked: Board 3.');
+  assert.equal(await page.$eval('#summary', (e) => e.textContent),
+    '3 boards: 0 right, 1 agree by count, 1 faulty, 1 not checked. Faulty: Board 2. Not checked: Board 3.');
+  // Dealt again from the check: the board's record is gone, its first card current.
+  await page.keyboard.press('p');
+  await page.keyboard.press('c');
+  await page.click('#redeal');
+  assert.deepEqual([(await place(page)).card, await page.$eval('#summary', (e) => e.dataset.unchecked)], ['0', '2']);
   await close();
 });
 

@@ -6,8 +6,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  SIZES, axeViolations, can, dealFile, examplePath, inLanguages, launch, nativeHands, openPage, place, runNative,
-  shotPath, touchscreen, waitForRun,
+  SIZES, axeViolations, can, dealFile, downloadBytes, examplePath, inLanguages, launch, nativeHands, openPage, place,
+  runNative, shotPath, touchscreen, waitForRun,
 } from './browser.mjs';
 
 const HANDS = ['North', 'East', 'South', 'West'];
@@ -175,12 +175,14 @@ describe('a faulty file says so where the director looks', () => {
   const plain = ` ${'AKQJT98765432...'} ${'.AKQJT98765432..'} ${'..AKQJT98765432.'} ${'...AKQJT98765432'}`.padEnd(128);
   const cases = [
     [made('short.pbn', `[Board "1"]\n${GOOD}\n[Board "2"]\n${GOOD}\n[Board "3"]\n[Deal "N:AKQ.xx"]\n`),
-      '-1', 'Reading stopped after board 2: \u201c3 cards!? error!\u201d', '2'],
+      '-1', 'Reading stopped after board 2: \u201c3 cards!? error!\u201d The deal after board 2 has 3 cards in the file: '
+        + 'the file is cut short or damaged.', '2'],
     [made('warned.dge', plain + warned + plain), '0', 'Read to the end: 3 boards.', '3',
       ['Between board 1 and board 2: \u201c55 cards!? error!\u201d']],
     [made('twice.pbn', `[Board "1"]\n${GOOD}\n[Board "2"]\n${GOOD.replace('T98', 'A98')}\n[Board "3"]\n${GOOD}\n`),
-      '-1', 'Reading stopped after board 2: \u201cNot a proper bridge file??\u201d', '2'],
-    [made('empty.pbn', ''), '-1', 'No deal was read: \u201cno deals found.\u201d', null],
+      '-1', 'Reading stopped after board 2: \u201cNot a proper bridge file??\u201d Board 2 gives a card no hand, or a hand '
+        + 'not 13 cards: do not deal it from this file.', '2'],
+    [made('empty.pbn', ''), '-1', 'No deal was read: \u201cno deals found.\u201d The file holds no deal: is it the right file?', null],
     [made('notes.txt', GOOD), '-1', 'No deal was read: \u201cnotes.txt\u201d \u201cFile type not supported\u201d', null],
     [SESSION, '0', 'Read to the end: 32 boards.', '32'],
   ];
@@ -311,6 +313,23 @@ describe('in the browser\'s language', () => {
         .map((e) => e.textContent)), []);
       if (shot !== null) await page.screenshot({ path: shotPath(shot) });
       assert.deepEqual(errors, []);
+      await close();
+    });
+  }
+
+  // The hand letters a language gives, where the director set none: the
+  // command line's with -d, byte for byte.
+  for (const [languages, letters, panel] of [[['fr'], 'NESO', '\u26657 E Est'], [['en'], 'TRDL', '\u26657 R East']]) {
+    test(`${languages[0]}: the hands lettered ${letters}`, async () => {
+      const { page, close } = await openPage(chromium.browser, SIZES.phone);
+      await inLanguages(page, languages);
+      await dealFile(page, SESSION, null);
+      assert.equal(await page.$eval('#symbols', (e) => e.value), letters);
+      const native = runNative(SESSION, letters);
+      assert.deepEqual(await downloadBytes(page), native.output);
+      // The seven of hearts, East's in board 1: in French no "R", which is the roi.
+      await page.click('#grid [data-card="20"]');
+      assert.equal((await place(page)).text, panel);
       await close();
     });
   }

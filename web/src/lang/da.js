@@ -15,6 +15,8 @@ const boards = (count) => `${count} spil`;
 export default {
   tag: 'da',
   seats,
+  // da: the seats' initials (Nord, Øst, Syd, Vest), Ø written O: each symbol is one byte; the command line's D is the dame.
+  handLetters: 'NOSV',
   seatLetters: ['N', 'Ø', 'S', 'V'],
   noHand: 'ingen hånd',
   ranks,

@@ -12,6 +12,8 @@ const boards = (count) => plural(count, 'Board', 'Boards');
 export default {
   tag: 'de',
   seats,
+  // de: the seats' initials (Nord, Ost, Süd, West); the command line's D is the Dame.
+  handLetters: 'NOSW',
   seatLetters: ['N', 'O', 'S', 'W'],
   noHand: 'keine Hand',
   ranks,

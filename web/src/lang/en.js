@@ -10,15 +10,27 @@ const ranks = ['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2']
 const rankWords = ['small cards', 'jacks', 'queens', 'kings', 'aces'];
 const off = (n, one, many) => `${plural(Math.abs(n), one, many)} too ${n > 0 ? 'many' : 'few'}`;
 const sentence = (clauses) => `${clauses.join('; ')}.`;
+const suitNames = ['spades', 'hearts', 'diamonds', 'clubs'];
+// What a total the pack cannot have counts.
+const totalWords = {
+  count: 'cards', hcp: 'points', spades: 'spades', hearts: 'hearts', diamonds: 'diamonds', clubs: 'clubs',
+};
+// The way back from a turn by 1, 2 or 3 seats.
+const turnBack = ['', 'Move each hand one pocket anticlockwise.', 'Exchange North\'s and South\'s hands, and East\'s and West\'s.',
+  'Move each hand one pocket clockwise.'];
 
 export default {
   tag: 'en',
+  // Lists without a comma before "and".
+  grammarTag: 'en-GB',
   seats,
+  // The hand letters the command line writes: T, R, D and L, none an index of an English card.
+  handLetters: 'TRDL',
   seatLetters: ['N', 'E', 'S', 'W'],
   noHand: 'no hand',
   ranks,
   rankNames: ['ace', 'king', 'queen', 'jack', 'ten', 'nine', 'eight', 'seven', 'six', 'five', 'four', 'three', 'two'],
-  suitNames: ['spades', 'hearts', 'diamonds', 'clubs'],
+  suitNames,
   cardName: (rank, suit) => `${rank} of ${suit}`,
   vulnerabilities: { None: 'None', NS: 'NS', EW: 'EW', All: 'All' },
 
@@ -58,6 +70,20 @@ export default {
   warningBefore: (quoted) => `Before the first board: ${quoted}`,
   warningAfter: (label, quoted) => `After ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Between ${before} and ${after}: ${quoted}`,
+  // What the core's message means for the file (core-messages.js). where:
+  // "The first deal", or "The deal after board 2"; label: the last board read.
+  firstDeal: 'The first deal',
+  dealAfter: (ref) => `The deal after ${ref}`,
+  meanings: {
+    cards: ({ where, count }) => `${where} has ${plural(count, 'card', 'cards')} in the file: the file is cut short or damaged.`,
+    direction: ({ where }) => `${where} does not begin with N, E, S or W: the file is damaged.`,
+    notBridge: ({ label }) => `${label} gives a card no hand, or a hand not 13 cards: do not deal it from this file.`,
+    noDocument: () => 'This is no DLM file: it lacks its [Document] line.',
+    boardNumber: ({ where }) => `${where} has no proper board number in the file.`,
+    noDeals: () => 'The file holds no deal: is it the right file?',
+    unreadable: () => 'The file could not be read to its end.',
+    garbled: ({ where }) => `${where} is written wrongly in the file: the file is damaged.`,
+  },
   endDone: 'Done',
   endStopped: 'Stopped',
   endMarkDone: 'read to the end',
@@ -71,11 +97,18 @@ export default {
   checkTitle: (label) => `${label}: the check`,
   checkHow: 'Count the cards and the points (A 4, K 3, Q 2, J 1) in each pocket.',
   checkExactHow: (seat) => `Tap each card found in ${seat}'s pocket.`,
-  checkStates: { unchecked: 'not checked', ok: 'checked: right', fault: 'checked: faulty' },
-  summary: (boards, ok, fault, unchecked) => `${plural(boards, 'board', 'boards')}: ${ok} right, ${fault} faulty, ${unchecked} not checked`,
+  checkStates: {
+    unchecked: 'not checked', ok: 'checked: right', agree: 'checked: the counts agree', fault: 'checked: faulty',
+  },
+  // Boards whose counts agree are named only where there are some.
+  summary: (boards, {
+    ok, agree, fault, unchecked,
+  }) => `${plural(boards, 'board', 'boards')}: ${[`${ok} right`, ...(agree > 0 ? [`${agree} agree by count`] : []),
+    `${fault} faulty`, `${unchecked} not checked`].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `Not checked: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  faulty: (labels, more) => `Faulty: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'empty',
 
   firstSort: 'Sort the pack by suit, spades, hearts, diamonds, clubs, each from the ace down to the two, and hold it face down with the ace of spades on top. The page names the hand of each card as you take it off the top.',
@@ -146,42 +179,74 @@ export default {
   packTop: 'top',
   packBottom: 'bottom',
   pocketTopsLabel: 'On top of each pocket',
-  checkButton: 'Check the board (C)',
+  checkButton: 'Check (C)',
   checkCards: 'Cards',
   checkPoints: 'Points',
   checkSeatLabel: 'Cards of',
   checkExact: 'Exact cards',
   checkVerify: 'Check',
+  checkSuitsLabel: 'Suit lengths too',
+  redeal: 'Deal again',
+  topsButton: 'Tops (T)',
   checkGridLabel: 'The cards found in the pocket',
 
-  // The board check's sentences (check.js).
+  // The board check's sentences (check-sentences.js puts them together).
+  // Seats come as 0-3; cards as labels ("♠K"); lists as joined by the
+  // language's own list format.
   check: {
-    suits: SUIT_SYMBOLS,
-    ranks,
-    incomplete: () => 'Count the cards and points of every pocket first.',
-    ok: (label) => `${label} is right.`,
+    // What the blind check judged by.
+    judged: { count: 'cards', hcp: 'points', suits: 'suit lengths' },
+    incomplete: (names) => `Fill in ${names} as the other pockets.`,
+    incompleteAll: 'Count the cards of every pocket first.',
+    recount: ({ counted, expected, field, names }) => `${counted} ${totalWords[field]} in all, not ${expected}: count ${names} again.`,
+    recountSuits: (names) => `The suit lengths of ${names} do not add up to the cards: count again.`,
+    agree: (judged) => `The ${judged} agree.`,
+    alike: (a, b) => `${seats[a]}'s and ${seats[b]}'s hands count alike: an exchange would not show.`,
+    proveIt: 'To be sure, tap the exact cards of three pockets.',
     moved: ({ from, to, points }) => {
       const [owner, pocket] = [seats[from], seats[to]];
+      if (points === null) return `${pocket} has 14 cards and ${owner} 12: one of ${owner}'s cards is in ${pocket}'s pocket.`;
       // "0 points too many" says nothing: a small card leaves the points alone.
       const counts = points === 0 ? `${pocket} has 14 cards and ${owner} 12, the points right`
         : `${pocket} has 14 cards and ${off(points, 'point', 'points')}, ${owner} 12 and ${points} too few`;
       return `${counts}: one of ${owner}'s ${rankWords[points]} is in ${pocket}'s pocket.`;
     },
-    turned: ({ by }) => `The board is turned: North's hand is in the ${seats[by]} pocket.`,
-    other: ({ label }) => `These are the hands of ${label}.`,
-    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+    movedSuit: ({ from, to, suit }) => `One of ${seats[from]}'s ${suitNames[suit]} is in ${seats[to]}'s pocket.`,
+    movedCard: ({ from, to, card }) => `${seats[from]}'s ${card} is in ${seats[to]}'s pocket: move it to ${seats[from]}.`,
+    turned: ({ by }) => `The board is turned: North's hand is in the ${seats[by]} pocket. ${turnBack[by]}`,
+    exchanged: (a, b) => `${seats[a]}'s and ${seats[b]}'s hands are exchanged`,
+    // A cycle: each seat's hand is in the next one's pocket.
+    cycle: (cycle) => cycle.map((seat, i) => `${i === 0 ? `${seats[seat]}'s hand` : `${seats[seat]}'s`} is in ${seats[cycle[(i + 1) % cycle.length]]}'s pocket`).join(', '),
+    swapped: (parts, pairs) => `${parts.join('; ')}: ${pairs ? 'exchange the two pockets' : 'put each hand in its own pocket'}.`,
+    swappedPairs: (parts) => `${parts.join(', and ')}: exchange each pair of pockets.`,
+    mixed: 'The hands are in the wrong pockets, and the counts cannot tell which.',
+    other: ({ label }) => `These are the hands of ${label}: deal this board again.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, off: by }) => {
       const parts = [];
-      if (cards !== 0) parts.push(off(cards, 'card', 'cards'));
-      if (points !== 0) parts.push(off(points, 'point', 'points'));
+      if (by.count) parts.push(off(by.count, 'card', 'cards'));
+      if (by.hcp) parts.push(off(by.hcp, 'point', 'points'));
+      for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
+        if (by[field]) parts.push(`${Math.abs(by[field])} ${by[field] > 0 ? 'more' : 'fewer'} ${suitNames[i]}`);
+      }
       return `${seats[seat]} has ${parts.join(' and ')}`;
     })),
-    exact: (seat, missing, extra) => {
+    tapFirst: (seat) => `Tap ${seats[seat]}'s cards first.`,
+    // The exact check: what a pocket holds ...
+    pocketRight: (seat) => `${seats[seat]} holds its own cards.`,
+    pocketHolds: (seat, owner) => `${seats[seat]}'s pocket holds ${seats[owner]}'s hand.`,
+    pocketOff: (seat, missing, extra) => {
       const parts = [];
       if (missing.length > 0) parts.push(`${missing.join(', ')} missing`);
       if (extra.length > 0) parts.push(`${extra.join(', ')} too many`);
-      return parts.length === 0 ? `${seats[seat]} is right.` : `${seats[seat]}: ${sentence(parts)}`;
+      return `${seats[seat]}: ${sentence(parts)}`;
     },
-    moves: (list) => (list.length === 0 ? 'Every card is in its own pocket.' : sentence(list.map(
-      ({ card, from, to }, i) => `${i === 0 ? 'Move' : 'move'} ${card} from ${seats[from]} to ${seats[to]}`))),
+    // ... what to do, one action a pocket or a card ...
+    actionExchange: ([a, b]) => `exchange ${seats[a]}'s and ${seats[b]}'s pockets`,
+    actionHand: (pocket, seat) => `put the hand in ${seats[pocket]}'s pocket into ${seats[seat]}'s`,
+    actionMove: (card, from, to) => `move ${card} from ${seats[from]} to ${seats[to]}`,
+    actions: (list) => `${list[0][0].toUpperCase()}${list[0].slice(1)}${list.length > 1 ? `; ${list.slice(1).join('; ')}` : ''}.`,
+    // ... and next.
+    tapNext: (seat) => `Next, tap ${seats[seat]}'s cards.`,
+    proven: (label) => `${label} is right: three pockets hold their own cards, the fourth the rest.`,
   },
 };

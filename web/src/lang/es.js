@@ -14,6 +14,8 @@ const boards = (count) => plural(count, 'tablero', 'tableros');
 export default {
   tag: 'es',
   seats,
+  // es: the seats' initials (Norte, Este, Sur, Oeste); none is an index of a Spanish card (A K Q J).
+  handLetters: 'NESO',
   seatLetters: ['N', 'E', 'S', 'O'],
   noHand: 'ninguna mano',
   ranks,

@@ -15,6 +15,8 @@ const boards = (count) => plural(count, 'donne', 'donnes');
 export default {
   tag: 'fr',
   seats,
+  // fr: the seats' initials (Nord, Est, Sud, Ouest); the command line's R and D are the roi and the dame.
+  handLetters: 'NESO',
   seatLetters: ['N', 'E', 'S', 'O'],
   noHand: 'aucune main',
   ranks,

@@ -12,6 +12,8 @@ const boards = (count) => `${count} board`;
 export default {
   tag: 'it',
   seats,
+  // it: the seats' initials (Nord, Est, Sud, Ovest); the command line's R and D are the re and the donna.
+  handLetters: 'NESO',
   seatLetters: ['N', 'E', 'S', 'O'],
   noHand: 'nessuna mano',
   ranks,

@@ -15,6 +15,8 @@ const boards = (count) => `${count} spill`;
 export default {
   tag: 'nb',
   seats,
+  // nb: the seats' initials (Nord, Øst, Syd, Vest), Ø written O: each symbol is one byte; the command line's D is the dame.
+  handLetters: 'NOSV',
   seatLetters: ['N', 'Ø', 'S', 'V'],
   noHand: 'ingen hånd',
   ranks,

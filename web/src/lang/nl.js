@@ -12,6 +12,8 @@ const boards = (count) => plural(count, 'spel', 'spellen');
 export default {
   tag: 'nl',
   seats,
+  // nl: the seats' initials (Noord, Oost, Zuid, West); none is an index of a Dutch card (A H V B).
+  handLetters: 'NOZW',
   seatLetters: ['N', 'O', 'Z', 'W'],
   noHand: 'geen hand',
   ranks,

@@ -29,6 +29,8 @@ const listed = (label) => (label.startsWith(`${BOARD} `) ? `nr ${label.slice(BOA
 export default {
   tag: 'pl',
   seats,
+  // pl: the seats' letters as Polish diagrams write them, but Z (Zachód) for West: W is the walet.
+  handLetters: 'NESZ',
   seatLetters: ['N', 'E', 'S', 'W'],
   noHand: 'bez ręki',
   ranks,

@@ -14,6 +14,8 @@ const boards = (count) => plural(count, 'bricka', 'brickor');
 export default {
   tag: 'sv',
   seats,
+  // sv: the seats' initials (Nord, Öst, Syd, Väst), Ö written O: each symbol is one byte; the command line's D is the dam.
+  handLetters: 'NOSV',
   seatLetters: ['N', 'Ö', 'S', 'V'],
   noHand: 'ingen hand',
   ranks,

@@ -12,6 +12,8 @@ const sentence = (clauses) => `${clauses.join('；')}。`;
 export default {
   tag: 'zh',
   seats,
+  // zh: the seats as Chinese diagrams letter them, N E S W: a symbol is one byte, so 北 东 南 西 cannot be one.
+  handLetters: 'NESW',
   seatLetters: ['北', '东', '南', '西'],
   noHand: '无人',
   ranks,

@@ -30,11 +30,18 @@ const SAMPLES = {
   readSoFar: [22], readToEnd: [1], stoppedAfter: ['board 2', '"bad"'], noDeal: ['"none"'], broken: ['a.pbn', 'gone'],
   warningBefore: ['"w"'], warningAfter: ['board 2', '"w"'], warningBetween: ['board 1', 'board 2', '"w"'],
   noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
-  checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, 30, 1, 1], notChecked: [['Board 3', 'Board 7'], true],
+  checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, { ok: 30, agree: 1, fault: 1, unchecked: 0 }],
+  notChecked: [['Board 3', 'Board 7'], true], faulty: [['Board 3'], false],
   firstSymbols: [['T', 'R', 'D', 'L']], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
-  'check.incomplete': [[0]], 'check.ok': ['Board 5'], 'check.moved': [MOVED], 'check.turned': [{ by: 3 }],
-  'check.other': [{ label: 'Board 7' }], 'check.differs': [{ seats: [{ seat: 0, cards: 1, points: -2 }] }],
-  'check.exact': [1, ['♠K'], ['♥10']], 'check.moves': [[{ card: '♠K', from: 1, to: 2 }]],
+  'check.incomplete': ['North'], 'check.recount': [{ counted: 39, expected: 40, field: 'hcp', names: 'North' }],
+  'check.recountSuits': ['North'], 'check.agree': ['cards'], 'check.alike': [0, 2], 'check.moved': [MOVED],
+  'check.movedSuit': [{ from: 2, to: 1, suit: 3 }], 'check.movedCard': [{ from: 2, to: 1, card: '\u2660K' }],
+  'check.turned': [{ by: 3 }], 'check.exchanged': [0, 2], 'check.cycle': [[0, 1, 2]], 'check.swapped': [['x'], true],
+  'check.swappedPairs': [['x', 'y']], 'check.other': [{ label: 'Board 7' }],
+  'check.differs': [{ seats: [{ seat: 0, off: { count: 1, hcp: -2, spades: 1 } }] }], 'check.tapFirst': [1],
+  'check.pocketRight': [1], 'check.pocketHolds': [1, 3], 'check.pocketOff': [1, ['\u2660K'], ['\u266510']],
+  'check.actionExchange': [[0, 2]], 'check.actionHand': [1, 3], 'check.actionMove': ['\u2660K', 1, 2],
+  'check.actions': [['move \u2660K from East to South', 'exchange']], 'check.tapNext': [2], 'check.proven': ['Board 5'],
 };
 
 // Every function of a table with its name, "check.moved" for those in check.
@@ -56,6 +63,7 @@ describe('every language', () => {
         assert.doesNotMatch(text, /undefined|NaN|\[object|^\s*$/, `${name}: ${text}`);
       }
       assert.doesNotMatch(words.check.moved({ ...MOVED, points: 0 }), /undefined/);
+      assert.doesNotMatch(words.check.moved({ ...MOVED, points: null }), /undefined|null/);
     });
   }
 
@@ -81,7 +89,17 @@ test('card indices and seat letters as each language prints them', () => {
     const words = LANGUAGES[tag];
     assert.deepEqual(words.seatLetters, seats.split(' '), tag);
     assert.deepEqual(words.ranks, [...honours.split(' '), '10', '9', '8', '7', '6', '5', '4', '3', '2'], tag);
-    assert.deepEqual(words.check.ranks, words.ranks, tag);
+  }
+});
+
+test('each language\'s hand letters: four plain bytes, none a card index or the sign of a card without a hand', () => {
+  for (const [tag, words] of languages) {
+    const letters = [...words.handLetters];
+    assert.equal(new TextEncoder().encode(words.handLetters).length, 4, tag);
+    assert.equal(new Set(letters).size, 4, tag);
+    for (const letter of letters) {
+      assert.ok(!words.ranks.some((rank) => rank.startsWith(letter)) && letter !== '?', `${tag}: ${letter}`);
+    }
   }
 });
 
