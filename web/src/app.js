@@ -1,74 +1,85 @@
-// What the director can do, as functions that change the one state (with
-// the rules of session.js) and then ask for it to be drawn again. The
-// services are handed in: the storage, the core's runner, the cues and the
-// drawing, so that nothing here reaches for the page itself.
+// What the director can do: each action changes the one state with the
+// pure functions of dealing.js, checking.js and reading.js, keeps the place
+// on the device where it changed, and asks for the state to be drawn. The
+// services are handed in (the storage, the core's runner, the cues, the
+// drawing and the words) so that nothing here reaches for the page itself,
+// and a test can hand in its own.
+import { clampCopies, DONE, NOT_STARTED, runLength } from './session.js';
+import * as dealing from './dealing.js';
+import * as checking from './checking.js';
 import {
-  DONE, NOT_STARTED, clampCopies, entryKey, findBoard, makeSequence, packEnds, positionOf, runLength, step,
-} from './session.js';
-import { createCheckActions } from './checking.js';
-import { createReading } from './reading.js';
+  endRun, failRun, startRun, takeDeals, takeKey,
+} from './reading.js';
+import { placeRecord } from './keeping.js';
 import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
 import { symbolsText } from './symbols.js';
 
-export function createApp(state, { store, runCore, cues, render, words }) {
-  const hasDeals = () => state.sequence !== null && state.sequence.length > 0;
-  const dealAt = (position) => state.sequence.deals[position];
-  const handsAt = (position) => state.deals.handsOf(dealAt(position));
-  const cursorAt = (position) => state.cursors.get(entryKey(state.sequence, position)) ?? NOT_STARTED;
-  const keyAt = (position) => (hasDeals() ? entryKey(state.sequence, position) : null);
+export function createApp(state, {
+  store, runCore, cues, render, words,
+}) {
+  const hasDeals = () => dealing.hasDeals(state);
 
   function keepPlace() {
-    if (state.file?.key == null || !hasDeals()) return;
-    store.keepPlace(state.file.key, {
-      session: state.session,
-      at: keyAt(state.position),
-      cursors: Object.fromEntries(state.cursors),
-      checks: Object.fromEntries(state.checks),
-      drafts: Object.fromEntries(state.drafts),
-    });
+    const record = placeRecord(state);
+    if (record !== null) store.keepPlace(state.file.key, record);
   }
 
-  // Rebuilds what is dealt after new deals or new session settings, and
-  // stays on the entry with key `at` if it is still dealt.
-  function sequence(at = keyAt(state.position)) {
-    state.sequence = makeSequence(state.deals.numbers, state.session);
-    state.notes.range = state.sequence.problems;
-    const found = at === null ? -1 : positionOf(state.sequence, at);
-    state.position = Math.max(0, found);
-  }
+  // An action of the state: when it changed something, the place is kept
+  // (if the action changes it) and the page drawn again.
+  const act = (change, { keep = false } = {}) => (...args) => {
+    const changed = change(state, ...args);
+    if (!changed) return false;
+    if (keep) keepPlace();
+    render();
+    return true;
+  };
 
-  const run = createReading(state, {
-    store, runCore, cues, render, keyAt, hasDeals, sequence, words,
-  });
-
-  // ---- Dealing ---------------------------------------------------------
-
-  function setPlace(position, cursor) {
-    if (position !== state.position) state.check = null;
-    state.position = position;
-    const key = keyAt(position);
-    if (cursor === NOT_STARTED) state.cursors.delete(key);
-    else state.cursors.set(key, cursor);
-    state.notes.resumed = null;
-    state.notes.noBoard = null;
-    state.notes.homeScreenNote = false;
-    keepPlace();
+  // The core reads the file in a worker; its deals show as soon as the
+  // board wanted is read, while the rest is read.
+  async function run() {
+    const { file } = state;
+    if (file === null) return;
+    const symbols = symbolsText(state.settings, words());
+    const id = startRun(state, symbols);
+    render();
+    let result;
+    try {
+      result = await runCore(file.name, file.blob, symbols, {
+        key(key) {
+          if (id !== state.run.id || state.run.keyKnown) return;
+          takeKey(state, id, key, store.place(key));
+          render();
+        },
+        deals(deals, warnings) {
+          if (takeDeals(state, id, deals, warnings)) cues.stayAwake();
+          render();
+        },
+      });
+    } catch (error) {
+      failRun(state, id, error.message);
+      render();
+      return;
+    }
+    if (result === null) return;
+    if (endRun(state, id, result)) cues.stayAwake();
     render();
   }
 
   // The hand of the card now current, spoken and sounded as asked.
   function cue() {
     // Taken again at a step if the browser wanted a key press or tap for it.
-    cues.keepAwake();
-    const cursor = cursorAt(state.position);
-    const { speak, tones, runs, pack } = state.settings;
+    cues.stayAwake();
+    const cursor = dealing.cursorAt(state);
+    const {
+      speak, tones, runs, pack,
+    } = state.settings;
     const w = words();
     if (cursor === DONE) {
       if (speak) cues.say(w.doneWord, w.tag);
       return;
     }
     if (cursor === NOT_STARTED) return;
-    const hands = handsAt(state.position);
+    const hands = dealing.handsAt(state);
     const hand = hands[cursor];
     const name = w.seats[hand] ?? w.noHand;
     const length = runs ? runLength(hands, cursor, pack === 'reversed') : 1;
@@ -76,63 +87,43 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     if (tones) cues.tone(hand);
   }
 
-  function stepBy(direction) {
-    if (!hasDeals()) return;
-    const next = step({ position: state.position, cursor: cursorAt(state.position) }, direction, {
-      length: state.sequence.length,
-      hands: handsAt(state.position),
-      reversed: state.settings.pack === 'reversed',
-      runs: state.settings.runs,
-    });
-    if (next === null) return;
-    setPlace(next.position, next.cursor);
-    cue();
-  }
-
-  // Another board, at the place it was left.
-  function goTo(position) {
-    if (!hasDeals()) return;
-    const next = Math.max(0, Math.min(state.sequence.length - 1, position));
-    if (next !== state.position) setPlace(next, cursorAt(next));
-  }
-
-  // The next entry with that board number; false when there is none.
-  function goToBoard(number) {
-    if (!hasDeals()) return false;
-    const position = findBoard(state.sequence, state.deals.numbers, number, state.position);
-    if (position < 0) return false;
-    if (position !== state.position) setPlace(position, cursorAt(position));
+  // A move to another place: kept, drawn, and cued where it is a step.
+  const move = (change, { cued = false } = {}) => (...args) => {
+    if (!change(state, ...args)) return false;
+    keepPlace();
+    render();
+    if (cued) cue();
     return true;
-  }
-
-  const checks = createCheckActions(state, {
-    hasDeals, keyAt, handsAt, keepPlace, render,
-    firstCard: () => packEnds(state.settings.pack === 'reversed').first,
-  });
+  };
 
   function setSetting(field, value) {
     const symbols = symbolsText(state.settings, words());
     state.settings = { ...state.settings, [field]: value };
-    store.keepSetting(field, value);
+    store.rememberSetting(field, value);
     render();
     // Another language has other hand letters, unless the director chose some.
     if (field === 'language' && state.file !== null && symbolsText(state.settings, words()) !== symbols) run();
   }
 
   return {
-    ...checks,
     hasDeals,
 
-    // A file chosen, dropped, opened with the app, or kept from the last
-    // visit (kept: already on the device). The place kept for its content
-    // is found once the worker has hashed it.
+    // A file chosen, dropped, opened with the app, or the file last read
+    // (kept: already on the device). The place kept for its content is
+    // found once the worker has hashed it.
     open(name, blob, { kept = false } = {}) {
       state.file = { name, blob, key: null };
       state.check = null;
       state.position = 0;
+      state.wanted = null;
       // Notes of the file before go with it.
       Object.assign(state.notes, {
-        resumed: null, kept: kept ? true : null, homeScreen: false, homeScreenNote: false, typed: '', noBoard: null,
+        resumed: null,
+        kept: kept ? true : null,
+        homeScreen: false,
+        homeScreenNote: false,
+        typed: '',
+        noBoard: null,
         printAsked: false,
       });
       if (!kept) {
@@ -146,26 +137,30 @@ export function createApp(state, { store, runCore, cues, render, words }) {
           render();
         });
       }
-      return run({ resume: true });
+      return run();
     },
 
-    stepBy,
-    goTo,
-    nextBoard: () => goTo(state.position + 1),
-    previousBoard: () => goTo(state.position - 1),
-    firstBoard: () => goTo(0),
-    lastBoard: () => goTo(hasDeals() ? state.sequence.length - 1 : 0),
+    stepBy: move(dealing.stepBy, { cued: true }),
+    nextBoard: () => move(dealing.goTo)(state.position + 1),
+    previousBoard: () => move(dealing.goTo)(state.position - 1),
+    firstBoard: () => move(dealing.goTo)(0),
+    lastBoard: () => move(dealing.goTo)(hasDeals() ? state.sequence.length - 1 : 0),
+    select: move(dealing.select, { cued: true }),
 
-    // A card made current by a click or a long press.
-    select(card) {
-      if (!hasDeals()) return;
-      setPlace(state.position, card);
-      cue();
-    },
+    checking: () => state.check !== null,
+    toggleCheck: act(checking.toggleCheck),
+    closeCheck: act(checking.closeCheck),
+    setCheckEntry: act(checking.setCheckEntry, { keep: true }),
+    setCheckSeat: act(checking.setCheckSeat),
+    toggleExact: act(checking.toggleExact),
+    toggleFound: act(checking.toggleFound, { keep: true }),
+    verifyCheck: act(checking.verifyCheck, { keep: true }),
+    redeal: act(checking.redeal, { keep: true }),
+    toggleTops: act(checking.toggleTops),
 
     setSetting,
 
-    // The symbols as typed: kept, and warned about at once ...
+    // The symbols as typed: remembered, and warned about at once ...
     typeSymbols: (text) => setSetting('symbols', text),
     // ... and the file read again with them once the field is left, Enter
     // is pressed, or typing pauses.
@@ -175,12 +170,16 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     },
 
     // From, To, Copies and their order, as typed.
-    setSession({ from, to, copies, order }) {
+    setSession({
+      from, to, copies, order,
+    }) {
       const { copies: count, clamped } = clampCopies(copies);
-      state.session = { from: from.trim(), to: to.trim(), copies: count, order: order === 'set' ? 'set' : 'board' };
+      state.session = {
+        from: from.trim(), to: to.trim(), copies: count, order: order === 'set' ? 'set' : 'board',
+      };
       state.notes.copiesClamped = clamped;
       if (state.deals !== null) {
-        sequence();
+        dealing.resequence(state);
         keepPlace();
       }
       render();
@@ -213,7 +212,8 @@ export function createApp(state, { store, runCore, cues, render, words }) {
     goToTyped() {
       const number = Number(state.notes.typed);
       state.notes.typed = '';
-      if (!goToBoard(number)) state.notes.noBoard = number;
+      if (dealing.goToBoard(state, number)) keepPlace();
+      else state.notes.noBoard = number;
       render();
     },
     clearTyped() {

@@ -7,6 +7,7 @@
 import {
   CARDS, HANDS, SEATS as SEAT_LETTERS, pointsOf, suitOf,
 } from './cards.js';
+import { entryKey, entryOf } from './session.js';
 
 // The suit lengths a pocket may be counted by, spades to clubs.
 export const SUIT_FIELDS = ['spades', 'hearts', 'diamonds', 'clubs'];
@@ -294,7 +295,7 @@ export function summarize(sequence, checks) {
     ok: 0, agree: 0, fault: 0, unchecked: sequence.length,
   };
   for (const [key, verdict] of checks) {
-    const [deal, copy] = key.split(':').map(Number);
+    const { deal, copy } = entryOf(key);
     if (deal < sequence.first || deal > sequence.last || copy > sequence.copyCount) continue;
     if (!['ok', 'agree', 'fault'].includes(verdict)) continue;
     ++summary[verdict];
@@ -308,7 +309,7 @@ export function summarize(sequence, checks) {
 export function positionsWith(sequence, checks, verdicts, limit) {
   const positions = [];
   for (let i = 0; i < sequence.length && positions.length < limit; ++i) {
-    const verdict = checks.get(`${sequence.deals[i]}:${sequence.copies[i]}`) ?? '';
+    const verdict = checks.get(entryKey(sequence, i)) ?? '';
     if (verdicts.includes(verdict)) positions.push(i);
   }
   return positions;

@@ -82,7 +82,7 @@ export function createCues() {
   return {
     say,
     tone,
-    keepAwake() {
+    stayAwake() {
       wanted = true;
       requestLock();
     },

@@ -9,7 +9,7 @@ import { drawGrid, drawHands } from './board.js';
 import {
   boardLabel, cardLabel, cardName, dealerText, handName, marksOf, vulnerabilityText,
 } from './names.js';
-import { NOT_STARTED, runLength } from './session.js';
+import { NOT_STARTED, entryKey, runLength } from './session.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
 import { drawCheck } from './check-view.js';
 
@@ -148,7 +148,7 @@ export function drawDealView(state, words) {
   $('last-read').hidden = !lastRead;
   view.classList.toggle('faulty', lastRead);
 
-  const key = `${deal}:${sequence.copies[position]}`;
+  const key = entryKey(sequence, position);
   const cursor = state.cursors.get(key) ?? NOT_STARTED;
   drawCheck(state, words, { deal, key, label: boardLabel(deals, deal, words), cursor });
   const place = `${position}:${cursor}:${state.settings.runs}:${state.settings.pack}`;

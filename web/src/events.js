@@ -42,7 +42,7 @@ export function bindEvents(app, { openFile, preparePrint }) {
   };
 
   // A control clicked or tapped leaves the keys to the cards; one reached
-  // with Tab keeps Space and Enter for itself.
+  // with Tab takes Space and Enter for itself.
   let pointerLast = false;
   let focusByPointer = false;
   on(document, 'pointerdown', () => { pointerLast = true; }, true);

@@ -16,8 +16,8 @@ import * as store from './store.js';
 import { EXAMPLE } from './example.js';
 import { startLanguage, wordsOf } from './words.js';
 
-const kept = store.settings();
-const state = createState({ ...kept, language: startLanguage(kept.language, navigator.languages) });
+const remembered = store.settings();
+const state = createState({ ...remembered, language: startLanguage(remembered.language, navigator.languages) });
 const words = () => wordsOf(state.settings.language);
 const render = createRenderer(state, words);
 const app = createApp(state, {

@@ -68,8 +68,14 @@ export function makeSequence(numbers, { from, to, copies, order }) {
   return { deals, copies: copyOf, copyCount: copies, length, first, last, problems };
 }
 
-// An entry's name in the places kept: its deal and its copy.
-export const entryKey = (sequence, position) => `${sequence.deals[position]}:${sequence.copies[position]}`;
+// An entry's name, in the state and on the device: its deal and its copy,
+// "5:1". keyOf makes it, entryOf reads it back ({ deal, copy }).
+export const keyOf = (deal, copy) => `${deal}:${copy}`;
+export function entryOf(key) {
+  const [deal, copy] = key.split(':').map(Number);
+  return { deal, copy };
+}
+export const entryKey = (sequence, position) => keyOf(sequence.deals[position], sequence.copies[position]);
 
 // The entry with that key, or -1.
 export function positionOf(sequence, key) {
@@ -138,15 +144,6 @@ export function step(place, direction, { length, hands, reversed, runs }) {
   if (cursor === NOT_STARTED) return position > 0 ? { position: position - 1, cursor: DONE } : null;
   if (cursor === DONE) return { position, cursor: start(last) };
   return { position, cursor: cursor === first ? NOT_STARTED : start(cursor - along) };
-}
-
-// Steps a whole board takes: 52, or one per run of cards to the same hand.
-export function stepsOfBoard(hands, reversed, runs) {
-  if (!runs) return CARDS;
-  const { first, along } = packEnds(reversed);
-  let steps = 0;
-  for (let card = first; card >= 0 && card < CARDS; card += along * runLength(hands, card, reversed)) ++steps;
-  return steps;
 }
 
 // The card on top of each pocket, North to West, before the card at cursor

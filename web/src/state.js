@@ -45,11 +45,19 @@ export function createState(settings = DEFAULT_SETTINGS) {
       // texts that ended a failed run) }; null while it runs.
       end: null,
       broken: null,       // why the page itself could not run the core, or null
+      keyKnown: false,    // the file's content key is known (and the place kept for it put back)
+      shown: false,       // its deals are shown
     },
 
     // The deals of the latest run (core.js's Deals: numbers, hands, and the
     // dealer and vulnerability the file gives), growing while it reads.
     deals: null,
+    // The file those deals are of: a new run of it (other symbols) shows
+    // them until its own come; a run of another file hides them.
+    dealsFile: null,
+    // The entry ("deal:copy") to show once its deal is read: the place kept
+    // for the file, or the board shown when a run starts; null for the first.
+    wanted: null,
 
     // Which boards, how many copies, in what order; kept with the place.
     session: { ...NEW_SESSION },

@@ -1,7 +1,7 @@
 // What the page keeps on this device, so that a reload, or a phone that
 // reopens the tab, finds the file and the place again: the last file read
 // in IndexedDB, which holds large files, and the settings and the place in
-// each file (kept apart by the file's content) in local storage, which is
+// each file (told apart by the file's content) in local storage, which is
 // written before the next key is read. Nothing leaves the device. Where the
 // browser keeps nothing (storage off, a private window that refuses it) the
 // page works on without it.
@@ -77,26 +77,26 @@ function write(name, value) {
   }
 }
 
-// Each setting's name in the storage, as earlier versions kept them.
+// Each setting's name in the storage, as earlier versions wrote them.
 const SETTING_NAMES = {
   symbols: 'symbols', speak: 'speak', tones: 'tones', pack: 'pack-order', blind: 'blind',
   handView: 'show-hands', runs: 'runs', printKind: 'print-kind', event: 'event', date: 'date', language: 'language',
   checkSuits: 'check-suits',
 };
 
-// The settings kept, over the defaults.
+// The settings remembered, over the defaults.
 export function settings() {
-  const kept = {};
+  const remembered = {};
   for (const [field, name] of Object.entries(SETTING_NAMES)) {
     const fallback = DEFAULT_SETTINGS[field];
     const value = read(name, null);
-    if (value === null) kept[field] = fallback;
-    else kept[field] = typeof fallback === 'boolean' ? value === '1' : value;
+    if (value === null) remembered[field] = fallback;
+    else remembered[field] = typeof fallback === 'boolean' ? value === '1' : value;
   }
-  return kept;
+  return remembered;
 }
 
-export function keepSetting(field, value) {
+export function rememberSetting(field, value) {
   write(SETTING_NAMES[field], typeof value === 'boolean' ? (value ? '1' : '0') : String(value));
 }
 
@@ -145,4 +145,4 @@ export function place(key) {
   }
 }
 
-export const keepPlace = (key, kept) => write(`place.${key}`, JSON.stringify(kept));
+export const keepPlace = (key, record) => write(`place.${key}`, JSON.stringify(record));

@@ -1,8 +1,12 @@
 // The page's words in English: every text the page writes itself. Other
 // languages give the same fields.
-import { SUIT_SYMBOLS } from '../cards.js';
+import { counted, listOf, numberOf } from '../grammar.js';
 
-const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
+// Lists without a comma before "and"; plurals and numbers as the platform
+// writes them for this tag.
+const TAG = 'en-GB';
+const plural = (count, one, other) => counted(TAG, count, { one, other });
+const list = (items) => listOf(TAG, items);
 const seats = ['North', 'East', 'South', 'West'];
 // The index printed on each card, ace to two; the ten is 10.
 const ranks = ['A', 'K', 'Q', 'J', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
@@ -21,8 +25,7 @@ const turnBack = ['', 'Move each hand one pocket anticlockwise.', 'Exchange Nort
 
 export default {
   tag: 'en',
-  // Lists without a comma before "and".
-  grammarTag: 'en-GB',
+  grammarTag: TAG,
   seats,
   // The hand letters the command line writes: T, R, D and L, none an index of an English card.
   handLetters: 'TRDL',
@@ -103,8 +106,9 @@ export default {
   // Boards whose counts agree are named only where there are some.
   summary: (boards, {
     ok, agree, fault, unchecked,
-  }) => `${plural(boards, 'board', 'boards')}: ${[`${ok} right`, ...(agree > 0 ? [`${agree} agree by count`] : []),
-    `${fault} faulty`, `${unchecked} not checked`].join(', ')}`,
+  }) => `${plural(boards, 'board', 'boards')}: ${[`${numberOf(TAG, ok)} right`,
+    ...(agree > 0 ? [`${numberOf(TAG, agree)} agree by count`] : []), `${numberOf(TAG, fault)} faulty`,
+    `${numberOf(TAG, unchecked)} not checked`].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `Not checked: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
@@ -113,14 +117,14 @@ export default {
 
   firstSort: 'Sort the pack by suit, spades, hearts, diamonds, clubs, each from the ace down to the two, and hold it face down with the ace of spades on top. The page names the hand of each card as you take it off the top.',
   // letters: the four symbols the director has set.
-  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} and ${letters[3]} stand for North, East, South and West: the hands' letters in the output file.`,
+  firstSymbols: (letters) => `${list(letters)} stand for North, East, South and West: the hands' letters in the output file.`,
   firstSymbolsUnset: 'The symbols under Settings are the hands\' letters in the output file.',
   homeScreen: 'Add this page to the Home Screen: otherwise Safari may clear the kept file after a week.',
   kept: 'This file and your place in it are kept on this device.',
   notKept: 'This browser keeps nothing: a reload starts afresh.',
 
   symbolsBytes: 'Each symbol is one byte: use plain letters or digits.',
-  symbolsMissing: (names) => `${names.join(' and ')} ${names.length > 1 ? 'have' : 'has'} no symbol.`,
+  symbolsMissing: (names) => `${list(names)} ${names.length > 1 ? 'have' : 'has'} no symbol.`,
   symbolsShared: (a, b, symbol) => `${a} and ${b} share "${symbol}".`,
   symbolsQuestion: '"?" also marks a card without a hand.',
   symbolsStill: 'The colours, bars and names still tell the hands.',

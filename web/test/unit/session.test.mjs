@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 import {
   DONE, NOT_STARTED, boardMarks, clampCopies, entryKey, findBoard, makeSequence, pocketTops, positionOf, rangeOf,
-  runLength, step, stepsOfBoard,
+  runLength, step,
 } from '../../src/session.js';
 
 // A deal from its hands written as four strings of 13 symbols a suit:
@@ -149,7 +149,13 @@ describe('runs and steps a board', () => {
   }
   for (const [hands, reversed, runs, expected] of [[BLOCKS, false, true, 4], [BLOCKS, true, true, 4],
     [ROUND, false, true, 52], [MIXED, false, true, 12], [MIXED, true, true, 12], [MIXED, false, false, 52]]) {
-    test(`${expected} steps`, () => assert.equal(stepsOfBoard(hands, reversed, runs), expected));
+    // Steps from the first card until the board is done.
+    test(`${expected} steps`, () => {
+      let place = { position: 0, cursor: NOT_STARTED };
+      let steps = -1;
+      for (; place.cursor !== DONE; ++steps) place = step(place, 1, { length: 1, hands, reversed, runs });
+      assert.equal(steps, expected);
+    });
   }
 });
 

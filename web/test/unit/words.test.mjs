@@ -121,3 +121,22 @@ describe('the language the page starts in', () => {
     assert.deepEqual(['nb-NO', 'no_NO', 'fr-FR', 'zh-Hans-CN'].map(languageOf), ['nb', 'nb', 'fr', 'zh']);
   });
 });
+
+describe('grammar from the platform', () => {
+  test('Polish cards: 1 karta, 2-4 karty, 5 kart, 12-14 kart, 22-24 karty', () => {
+    assert.deepEqual([1, 2, 4, 5, 12, 13, 14, 21, 22, 24, 25, 112].map((n) => LANGUAGES.pl.cards(n)),
+      ['1 karta', '2 karty', '4 karty', '5 kart', '12 kart', '13 kart', '14 kart', '21 kart', '22 karty', '24 karty',
+        '25 kart', '112 kart']);
+  });
+  test('a list of one, two and three names, as each language joins it', () => {
+    const rows = [
+      ['en', ['East has no symbol.', 'East and South have no symbol.', 'East, South and West have no symbol.']],
+      ['fr', ['Est n\'a pas de symbole.', 'Est et Sud n\'ont pas de symbole.', 'Est, Sud et Ouest n\'ont pas de symbole.']],
+      ['zh', ['东家没有符号。', '东家和南家没有符号。', '东家、南家和西家没有符号。']],
+    ];
+    for (const [tag, expected] of rows) {
+      const { seats, symbolsMissing } = LANGUAGES[tag];
+      assert.deepEqual([1, 2, 3].map((n) => symbolsMissing(seats.slice(1, 1 + n))), expected, tag);
+    }
+  });
+});

@@ -1,0 +1,125 @@
+// The app driven as the page drives it, with a core and a storage of the
+// test's own: a file opened and read, a step, a check, a resume, symbols
+// changed while resuming, another file.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { createApp } from '../../src/app.js';
+import { Deals } from '../../src/core.js';
+import { createState } from '../../src/state.js';
+import { wordsOf } from '../../src/words.js';
+import { handSummary } from '../../src/cards.js';
+
+// count deals, board n holding card c in hand (c + n) % 4.
+function dealsOf(count) {
+  const deals = new Deals();
+  const hands = new Uint8Array(count * 52).map((_, i) => (i % 52 + Math.floor(i / 52)) % 4);
+  deals.append({
+    numbers: Int32Array.from({ length: count }, (_, i) => i + 1), hands,
+    dealers: new Int8Array(count).fill(-1), vulnerabilities: new Int8Array(count).fill(-1),
+  });
+  return deals;
+}
+
+// A core whose runs the test answers: runs[i].on.key(...), .on.deals(...), .end(...).
+function fakeCore() {
+  const runs = [];
+  const runCore = (name, blob, symbols, on) => new Promise((resolve) => {
+    runs.push({ name, symbols, on, end: (deals) => resolve({ console: new Uint8Array(0), lines: new Uint32Array(0),
+      exit: 0, output: null, diagnostics: [], deals }) });
+  });
+  return { runs, runCore };
+}
+
+function fakeStore(places = {}) {
+  const kept = [];
+  return {
+    kept,
+    place: (key) => places[key] ?? null,
+    keepPlace: (key, record) => kept.push([key, JSON.parse(JSON.stringify(record))]),
+    keepFile: () => Promise.resolve(true),
+    rememberSetting: () => {},
+    askToLast: () => Promise.resolve(true),
+    clearedWeekly: () => false,
+  };
+}
+
+function start(places) {
+  const state = createState();
+  const core = fakeCore();
+  const store = fakeStore(places);
+  const app = createApp(state, {
+    store, runCore: core.runCore, cues: { stayAwake() {}, say() {}, tone() {} }, render() {}, words: () => wordsOf('en'),
+  });
+  return { state, core, store, app };
+}
+const settle = () => new Promise((done) => { setImmediate(done); });
+
+test('a file opened and read, a step kept, a check recorded', async () => {
+  const { state, core, store, app } = start();
+  app.open('a.pbn', new Blob(['x']));
+  assert.deepEqual([core.runs.length, core.runs[0].symbols], [1, 'TRDL']);
+  core.runs[0].on.key('K');
+  core.runs[0].on.deals(dealsOf(3), []);
+  assert.deepEqual([state.sequence.length, state.position, state.folded], [3, 0, true]);
+  core.runs[0].end(dealsOf(3));
+  await settle();
+  assert.equal(state.run.end.exit, 0);
+  app.stepBy(1);
+  assert.deepEqual(store.kept.at(-1), ['K', { session: state.session, at: '0:1', cursors: { '0:1': 0 }, checks: {}, drafts: {} }]);
+  app.toggleCheck();
+  handSummary(state.deals.handsOf(0)).forEach(({ count, hcp }, seat) => {
+    app.setCheckEntry(seat, 'count', count);
+    app.setCheckEntry(seat, 'hcp', hcp);
+  });
+  app.verifyCheck();
+  assert.equal(store.kept.at(-1)[1].checks['0:1'], 'agree');
+  assert.equal(store.kept.at(-1)[1].drafts['0:1'].entries[3].count, 13);
+});
+
+test('a reload resumes at the place kept, the check and what was typed with it', async () => {
+  const record = { session: { from: '', to: '', copies: 1, order: 'board' }, at: '2:1', cursors: { '2:1': 7 },
+    checks: { '0:1': 'fault' }, drafts: { '0:1': { entries: [], found: { 1: [3] } } } };
+  const { state, core, app } = start({ K: record });
+  app.open('a.pbn', new Blob(['x']), { kept: true });
+  core.runs[0].on.key('K');
+  core.runs[0].on.deals(dealsOf(2), []);
+  assert.equal(state.sequence, null, 'the board wanted is not read yet');
+  core.runs[0].on.deals(dealsOf(3), []);
+  assert.deepEqual([state.position, state.cursors.get('2:1'), state.notes.resumed, state.checks.get('0:1')], [2, 7, '2:1', 'fault']);
+  assert.deepEqual(state.drafts.get('0:1').found, { 1: [3] });
+});
+
+test('symbols changed while resuming: the place kept is where the page comes back to, and stays kept', async () => {
+  const record = { session: { from: '', to: '', copies: 1, order: 'board' }, at: '5:1', cursors: { '5:1': 12 }, checks: {} };
+  const { state, core, store, app } = start({ K: record });
+  app.open('a.pbn', new Blob(['x']), { kept: true });
+  core.runs[0].on.key('K');
+  app.applySymbols('ABCD');
+  assert.deepEqual([core.runs.length, core.runs[1].symbols], [2, 'ABCD']);
+  // The first run's news is dropped; the second's deals show board 6 once read.
+  core.runs[0].on.deals(dealsOf(8), []);
+  core.runs[1].on.key('K');
+  core.runs[1].on.deals(dealsOf(4), []);
+  assert.equal(state.sequence, null);
+  core.runs[1].on.deals(dealsOf(8), []);
+  assert.deepEqual([state.position, state.notes.resumed, state.run.symbols.join('')], [5, '5:1', 'ABCD']);
+  core.runs[1].end(dealsOf(8));
+  await settle();
+  assert.equal(state.position, 5);
+  assert.ok(store.kept.every(([, kept]) => kept.at === '5:1'), JSON.stringify(store.kept));
+  app.stepBy(1);
+  assert.deepEqual(store.kept.at(-1)[1].cursors, { '5:1': 13 });
+});
+
+test('another file: the notes of the one before go with it', async () => {
+  const { state, core, app } = start();
+  app.open('a.pbn', new Blob(['x']));
+  core.runs[0].on.key('K');
+  core.runs[0].end(dealsOf(3));
+  await settle();
+  app.typeDigit('9');
+  app.goToTyped();
+  assert.equal(state.notes.noBoard, 9);
+  app.open('b.pbn', new Blob(['y']));
+  assert.deepEqual([state.notes.noBoard, state.notes.typed, state.notes.resumed, state.sequence], [null, '', null, null]);
+});
