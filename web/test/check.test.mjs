@@ -216,6 +216,12 @@ test('the cards on top of the pockets: at every step, after a reload, at a board
   assert.deepEqual(await tops(), [false, ...expected]);
   await page.keyboard.press('t');
   assert.deepEqual(await tops(), [true, ...expected]);
+  // Each top says its seat; on a phone the button shows and hides them.
+  assert.deepEqual(await page.$$eval('#pocket-tops .top-seat', (all) => all.map((e) => e.textContent)), ['N', 'E', 'S', 'W']);
+  await page.tap('#tops');
+  assert.equal((await tops())[0], false);
+  await page.tap('#tops');
+  assert.equal((await tops())[0], true);
   await page.keyboard.press('t');
   await page.reload({ waitUntil: 'load' });
   await waitForRun(page, 0);
@@ -241,6 +247,22 @@ describe('the check panel at each window size', () => {
       assert.deepEqual(box, [true, true, true]);
       assert.deepEqual(await axeViolations(page), []);
       await page.screenshot({ path: shotPath(`check-${name}.png`), fullPage: true });
+      // The exact grid: 13 ranks to a row, targets a finger finds, and nothing
+      // moves when a long result comes.
+      await page.click('#check-exact');
+      const grid = () => page.$eval('#check-grid', (e) => {
+        const { left, top, width } = e.getBoundingClientRect();
+        const card = e.querySelector('[data-card]').getBoundingClientRect();
+        return [left, top, width, Math.floor(card.width), Math.floor(card.height)];
+      });
+      const before = await grid();
+      for (const card of [0, 13, 26, 39, 40, 41]) await page.click(`#check-grid [data-card="${card}"]`);
+      await page.click('#check-verify');
+      assert.ok((await page.$eval('#check-result', (e) => e.textContent)).length > 60);
+      assert.deepEqual(await grid(), before);
+      const [least, most] = name === 'phone' ? [26, 40] : [40, 40];
+      assert.ok(before[3] >= least && before[4] >= most, `${before[3]}x${before[4]}`);
+      await page.screenshot({ path: shotPath(`check-exact-${name}.png`) });
       await close();
     });
   }
