@@ -1,8 +1,11 @@
 // Random sets without a browser: every value of a draw exactly as likely,
-// whole deals, a set made again from the same words.
+// whole deals, a set made again from the same words, the PBN text of a deal
+// and the fingerprint of a list of deals.
 import assert from 'node:assert/strict';
 import { webcrypto } from 'node:crypto';
 import { describe, test } from 'node:test';
+import { pbnDeal } from '../../src/deal-text.js';
+import { fingerprint } from '../../src/fingerprint.js';
 import {
   MAX_BOARD_NUMBER, cryptoSource, drawBelow, randomDeal, randomSet, wordStream,
 } from '../../src/random-deals.js';
@@ -10,6 +13,13 @@ import {
 // A deal from its hands written as four strings of 13 symbols a suit:
 // 'NNNE...' for spades, hearts, diamonds, clubs; N E S W, '?' for none.
 const deal = (...suits) => Uint8Array.from(suits.join(''), (c) => 'NESW?'.indexOf(c));
+// North ♠AKQ2 ♥T9 ♦A876 ♣KJ3, East ♠JT98 ♥AKQ ♦KQJ ♣542, South ♠76543
+// ♥J8765432, West ♦T95432 ♣AQT9876.
+const HAND_MADE = deal('NNNEEEESSSSSN', 'EEESNNSSSSSSS', 'NEEEWWNNNWWWW', 'WNWNWWWWWEENE');
+const HAND_MADE_PBN = 'N:AKQ2.T9.A876.KJ3 JT98.AKQ.KQJ.542 76543.J8765432.. ..T95432.AQT9876';
+// The same without the ace of spades and the two of clubs.
+const SHORT = deal('?NNEEEESSSSSN', 'EEESNNSSSSSSS', 'NEEEWWNNNWWWW', 'WNWNWWWWWEEN?');
+
 // Fixed sources: every word 0, and xorshift32 from a seed.
 const zeros = (words) => words.fill(0);
 const xorshift = (seed) => (words) => {
@@ -116,4 +126,32 @@ describe('deals and sets', () => {
       }
     });
   }
+});
+
+describe('PBN deal text', () => {
+  const cases = [
+    [HAND_MADE, HAND_MADE_PBN],
+    [SHORT, 'N:KQ2.T9.A876.KJ3 JT98.AKQ.KQJ.54 76543.J8765432.. ..T95432.AQT9876'],
+    [new Uint8Array(52).fill(4), 'N:... ... ... ...'],
+  ];
+  for (const [hands, expected] of cases) test(expected, () => assert.equal(pbnDeal(hands), expected));
+});
+
+describe('the fingerprint of a list of deals', () => {
+  const both = new Uint8Array([...HAND_MADE, ...SHORT]);
+  // Expected: `printf '<pbnDeal>\n...' | sha256sum | cut -c1-12` in the shell.
+  const cases = [
+    ['the hand-made deal', HAND_MADE, '952cd80cbf96'],
+    ['it and the one with two cards left out', both, '50664b64ea62'],
+    ['no deals', new Uint8Array(0), 'e3b0c44298fc'],
+  ];
+  for (const [name, hands, expected] of cases) {
+    test(name, async () => {
+      assert.equal(await fingerprint(hands), expected);
+      assert.equal(await fingerprint(hands, webcrypto.subtle), expected);
+    });
+  }
+  test('no digest on the page: none', async () => {
+    for (const subtle of [null, {}]) assert.equal(await fingerprint(HAND_MADE, subtle), null);
+  });
 });
