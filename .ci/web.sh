@@ -47,6 +47,9 @@ PIPSWEEP_CORE=build-web/core/pipsweep.js node --test tests/core_news.test.mjs
 # The page's rules without a browser, and how many planted faults their
 # tests catch (StrykerJS; it fails below 85%).
 node --test web/test/unit/
+# A million random deals from the platform's source against the exact
+# chances of a uniform deal (chi-square, fails at p < 0.0001).
+node --test web/test/stats/
 (cd web && npm run mutate)
 export PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web
 SECONDS=0
