@@ -13,9 +13,21 @@ import {
 import { placeRecord } from './keeping.js';
 import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
 import { symbolsText } from './symbols.js';
+import { cryptoSource, randomSet } from './random-deals.js';
+import { fingerprint } from './fingerprint.js';
+import { exportPbn } from './pbn-export.js';
+
+// Today on this device, as YYYY-MM-DD.
+function today() {
+  const now = new Date();
+  const two = (n) => String(n).padStart(2, '0');
+  return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
+}
+// A name any system takes for a file.
+const fileName = (text) => text.replace(/[\\/:*?"<>|\u0000-\u001f]+/g, '-').trim();
 
 export function createApp(state, {
-  store, runCore, cues, render, words,
+  store, runCore, cues, render, words, crypto = globalThis.crypto,
 }) {
   const hasDeals = () => dealing.hasDeals(state);
 
@@ -63,6 +75,25 @@ export function createApp(state, {
     if (result === null) return;
     if (endRun(state, id, result)) cues.stayAwake();
     render();
+    await fingerprintFile(file, result.deals);
+  }
+
+  // The fingerprint of the file's deals, once read; a file opened anew
+  // whose boards were all dealt here before is asked about.
+  async function fingerprintFile(file, deals) {
+    if (file.print !== null) return;
+    const print = await fingerprint(deals.hands, crypto?.subtle, () => new Promise((go) => { setTimeout(go); }));
+    if (state.file !== file) return;
+    file.print = print ?? '';
+    const day = print === null ? null : store.dealtOn(print);
+    if (file.fresh && day !== null) state.notes.dealtBefore = day;
+    render();
+  }
+
+  // Every board of a range dealt to its end: the set's day, remembered.
+  function noteDealt() {
+    const print = state.file?.print;
+    if (print && dealing.everyBoardDone(state) && store.dealtOn(print) === null) store.keepDealt(print, today());
   }
 
   // The hand of the card now current, spoken and sounded as asked.
@@ -88,11 +119,13 @@ export function createApp(state, {
   }
 
   // A move to another place: kept, drawn, and cued where it is a step.
+  // Deals dealt here before are not dealt until the director says so.
   const move = (change, { cued = false } = {}) => (...args) => {
-    if (!change(state, ...args)) return false;
+    if (state.notes.dealtBefore !== null || !change(state, ...args)) return false;
     keepPlace();
     render();
     if (cued) cue();
+    if (dealing.cursorAt(state) === DONE) noteDealt();
     return true;
   };
 
@@ -105,40 +138,46 @@ export function createApp(state, {
     if (field === 'language' && state.file !== null && symbolsText(state.settings, words()) !== symbols) run();
   }
 
+  // A file chosen, dropped, opened with the app, made on the spot, or the
+  // file last read (kept: already on the device). The place kept for its
+  // content is found once the worker has hashed it.
+  function open(name, blob, { kept = false } = {}) {
+    state.file = {
+      name, blob, key: null, print: null, fresh: !kept,
+    };
+    state.check = null;
+    state.position = 0;
+    state.wanted = null;
+    // Notes of the file before go with it.
+    Object.assign(state.notes, {
+      resumed: null,
+      kept: kept ? true : null,
+      homeScreen: false,
+      homeScreenNote: false,
+      typed: '',
+      noBoard: null,
+      printAsked: false,
+      dealtBefore: null,
+    });
+    state.newDeals = { open: false, problem: null };
+    if (!kept) {
+      store.keepFile(name, blob).then(async (done) => {
+        if (state.file?.blob !== blob) return;
+        state.notes.kept = done;
+        render();
+        if (!done || await store.askToLast() || !store.clearedWeekly() || state.file?.blob !== blob) return;
+        state.notes.homeScreen = true;
+        state.notes.homeScreenNote = true;
+        render();
+      });
+    }
+    return run();
+  }
+
   return {
     hasDeals,
-
-    // A file chosen, dropped, opened with the app, or the file last read
-    // (kept: already on the device). The place kept for its content is
-    // found once the worker has hashed it.
-    open(name, blob, { kept = false } = {}) {
-      state.file = { name, blob, key: null };
-      state.check = null;
-      state.position = 0;
-      state.wanted = null;
-      // Notes of the file before go with it.
-      Object.assign(state.notes, {
-        resumed: null,
-        kept: kept ? true : null,
-        homeScreen: false,
-        homeScreenNote: false,
-        typed: '',
-        noBoard: null,
-        printAsked: false,
-      });
-      if (!kept) {
-        store.keepFile(name, blob).then(async (done) => {
-          if (state.file?.blob !== blob) return;
-          state.notes.kept = done;
-          render();
-          if (!done || await store.askToLast() || !store.clearedWeekly() || state.file?.blob !== blob) return;
-          state.notes.homeScreen = true;
-          state.notes.homeScreenNote = true;
-          render();
-        });
-      }
-      return run();
-    },
+    open,
+    today,
 
     stepBy: move(dealing.stepBy, { cued: true }),
     nextBoard: () => move(dealing.goTo)(state.position + 1),
@@ -219,6 +258,46 @@ export function createApp(state, {
     clearTyped() {
       state.notes.typed = '';
       render();
+    },
+
+    // Deals dealt here before: dealt again, or another file chosen.
+    answerDealtBefore(again) {
+      state.notes.dealtBefore = null;
+      if (!again) state.folded = false;
+      render();
+    },
+
+    toggleNewDeals() {
+      state.newDeals = { open: !state.newDeals.open, problem: null };
+      render();
+    },
+
+    // A set of new deals, made as the form asks and opened as the file
+    // being dealt: a PBN file named for its event and date, with its
+    // fingerprint in a comment. False where none is made (said in the form).
+    async makeDeals({
+      boards, first, event, date,
+    }) {
+      const source = cryptoSource(crypto);
+      const set = source.fill === null ? null : randomSet(source.fill, Number(first), Number(boards));
+      if (set === null) {
+        state.newDeals = { open: true, problem: source.fill === null ? 'no-crypto' : 'range' };
+        render();
+        return false;
+      }
+      const day = date || today();
+      const print = await fingerprint(set.hands, crypto?.subtle);
+      const text = exportPbn({
+        boards: [...set.numbers].map((number, i) => ({
+          number, hands: set.hands.subarray(i * 52, (i + 1) * 52), dealer: -1, vulnerability: -1,
+        })),
+        event: event.trim(),
+        site: '',
+        date: day.replaceAll('-', '.'),
+        comment: print === null ? undefined : `Fingerprint ${print}`,
+      });
+      await open(`${fileName(words().setName(event.trim(), day))}.pbn`, new Blob([text], { type: 'text/plain' }));
+      return true;
     },
 
     toggleFolded() {

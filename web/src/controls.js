@@ -148,6 +148,22 @@ export function bindControls(app, { openFile, openExample }) {
   bindCheck(app, on);
   on($('deal-file'), 'change', () => openFile($('deal-file').files[0]));
   on($('example'), 'click', openExample);
+  // New deals: the form, today's date in it, and the set made from it.
+  on($('new-deals'), 'click', () => {
+    app.toggleNewDeals();
+    if ($('new-date').value === '') $('new-date').value = app.today();
+  });
+  on($('new-deals-form'), 'submit', (event) => {
+    event.preventDefault();
+    app.makeDeals({
+      boards: $('new-boards').value, first: $('new-first').value, event: $('new-event').value, date: $('new-date').value,
+    });
+  });
+  on($('dealt-again'), 'click', () => app.answerDealtBefore(true));
+  on($('dealt-other'), 'click', () => {
+    app.answerDealtBefore(false);
+    $('deal-file').focus();
+  });
   // Too many boards: From is where the range is chosen.
   on($('print-button'), 'click', () => {
     if (app.askPrint()) window.print();

@@ -19,6 +19,8 @@ export class Deals {
   get numbers() { return this.numberSpace.subarray(0, this.length); }
   number(index) { return this.numberSpace[index]; }
   handsOf(index) { return this.handSpace.subarray(index * CARDS, (index + 1) * CARDS); }
+  // Every deal's hands, deal after deal.
+  get hands() { return this.handSpace.subarray(0, this.length * CARDS); }
   dealer(index) { return this.dealerSpace[index]; }
   vulnerability(index) { return this.vulnerabilitySpace[index]; }
 

@@ -2,7 +2,7 @@
 // stands, and the steps between cards and boards. Each changes the state
 // and returns whether the place changed; the app keeps and draws after.
 import {
-  NOT_STARTED, entryKey, findBoard, makeSequence, packEnds, positionOf, step,
+  DONE, NOT_STARTED, entryKey, findBoard, makeSequence, packEnds, positionOf, step,
 } from './session.js';
 
 export const hasDeals = (state) => state.sequence !== null && state.sequence.length > 0;
@@ -71,5 +71,14 @@ export function goToBoard(state, number) {
 export function select(state, card) {
   if (!hasDeals(state)) return false;
   setPlace(state, state.position, card);
+  return true;
+}
+
+// Every board of the session dealt to its end.
+export function everyBoardDone(state) {
+  if (!hasDeals(state)) return false;
+  for (let position = 0; position < state.sequence.length; ++position) {
+    if (cursorAt(state, position) !== DONE) return false;
+  }
   return true;
 }

@@ -43,9 +43,13 @@ function boardItems(kind, { number, marks, hands, label, line }, symbolOf, words
 
 // boards: [{ number, marks, hands, label, line }] in print order; note: a
 // line for the top of the first page, or ''.
-function buildPrint(section, kind, boards, { event, date, note, symbolOf, words }) {
+function buildPrint(section, kind, boards, {
+  event, date, print, note, symbolOf, words,
+}) {
   const { perPage, className } = KINDS[kind];
-  const heading = [event.trim(), date.trim()].filter((part) => part !== '').join(' \u00b7 ');
+  // The fingerprint on every page: the same set as at the tables and the scorer's.
+  const heading = [event.trim(), date.trim(), print ? words.fingerprint(print) : '']
+    .filter((part) => part !== '').join(' \u00b7 ');
   const items = boards.flatMap((board) => boardItems(kind, board, symbolOf, words));
   const pages = document.createDocumentFragment();
   for (let i = 0; i < items.length; i += perPage) {
@@ -80,6 +84,7 @@ export function printSession(section, state, words) {
   buildPrint(section, settings.printKind, boards, {
     event: settings.event,
     date: settings.date,
+    print: state.file?.print ?? '',
     note: total > MAX_PRINT_BOARDS ? words.printCut(MAX_PRINT_BOARDS, total) : '',
     symbolOf: (hand) => shown(symbolOf(run.symbols, hand)), words,
   });

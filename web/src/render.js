@@ -10,6 +10,7 @@ import { boardLabel, boardRef, cardLabel } from './names.js';
 import { meaningOf } from './core-messages.js';
 import { writeStaticWords } from './words.js';
 import { symbolsText } from './symbols.js';
+import { MAX_BOARDS } from './random-deals.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -103,6 +104,10 @@ function drawSetupLine(state, words) {
   $('setup-panel').hidden = state.folded;
   if (file === null) return;
   $('file-name').textContent = file.name;
+  // The fingerprint beside the name: the same set at the tables, on paper and at the scorer's.
+  $('fingerprint').textContent = file.print ? words.fingerprint(file.print) : '';
+  if (file.print) $('fingerprint').setAttribute('aria-label', words.fingerprintLabel(file.print));
+  else $('fingerprint').removeAttribute('aria-label');
   $('boards-read').textContent = run.end === null ? words.readSoFar(run.boardsRead) : words.boards(deals?.length ?? 0);
 }
 
@@ -131,6 +136,26 @@ function drawNotes(state, words) {
   $('note').hidden = text === '';
 }
 
+// The form for new deals, and what stops a set.
+function drawNewDeals(state, words) {
+  const { open, problem } = state.newDeals;
+  $('new-deals-form').hidden = !open;
+  $('new-deals').setAttribute('aria-expanded', String(open));
+  $('new-deals-note').textContent = problem === 'no-crypto' ? words.noCrypto
+    : problem === 'range' ? words.newRange(MAX_BOARDS) : '';
+}
+
+// Deals dealt here before: asked, where the eye is, before a card is dealt.
+function drawDealtBefore(state, words) {
+  const day = state.notes.dealtBefore;
+  $('dealt-before').hidden = day === null;
+  if (day === null) return;
+  const [year, month, date] = day.split('-').map(Number);
+  const when = new Intl.DateTimeFormat(words.grammarTag ?? words.tag, { dateStyle: 'long' })
+    .format(new Date(year, month - 1, date));
+  $('dealt-before-text').textContent = words.dealtBefore(when);
+}
+
 function draw(state, words) {
   if (words !== drawnWords) {
     drawnWords = words;
@@ -144,7 +169,9 @@ function draw(state, words) {
   drawEnd(state, words);
   drawNotes(state, words);
   drawControls(state, words);
+  drawNewDeals(state, words);
   drawDealView(state, words);
+  drawDealtBefore(state, words);
   if (state.run.end !== null || state.run.broken !== null) document.body.dataset.runs = String(state.run.id);
 }
 

@@ -26,9 +26,16 @@ export function createState(settings = DEFAULT_SETTINGS) {
     settings: { ...settings },
 
     // The file being dealt: { name, blob (what the worker reads), key (its
-    // content's short name, known once the worker has hashed it) }; null
-    // before any file.
+    // content's short name, known once the worker has hashed it), print
+    // (the fingerprint of its deals once read: 12 hex digits, '' where the
+    // browser cannot work it out), fresh (opened by the director now, not
+    // the file of the last visit) }; null before any file.
     file: null,
+
+    // The form that makes a set of new deals: open or not, and what stops a
+    // set ('no-crypto': no cryptographic source; 'range': boards or first
+    // board out of range), or null.
+    newDeals: { open: false, problem: null },
 
     // The latest run of the core over the file.
     run: {
@@ -93,6 +100,7 @@ export function createState(settings = DEFAULT_SETTINGS) {
       homeScreen: false,   // the browser may clear it in a week unless the page is on the Home Screen
       homeScreenNote: false, // ... said beside the board too, until the first step
       offline: false,      // the served page is kept for use without a network
+      dealtBefore: null,   // the date every board of these deals was dealt on this device, asked about before dealing
     },
     folded: false,         // the settings are folded into one line while dealing
   };

@@ -146,3 +146,8 @@ export function place(key) {
 }
 
 export const keepPlace = (key, record) => write(`place.${key}`, JSON.stringify(record));
+
+// The day every board of a set of deals (by its fingerprint) was dealt on
+// this device, as YYYY-MM-DD, or null.
+export const dealtOn = (print) => read(`dealt.${print}`, null);
+export const keepDealt = (print, day) => write(`dealt.${print}`, day);
