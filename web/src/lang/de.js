@@ -86,7 +86,7 @@ export default {
     direction: ({ where }) => `${where} beginnt nicht mit N, E, S oder W: Die Datei ist beschädigt.`,
     notBridge: ({ label }) => `${label} lässt eine Karte ohne Hand oder eine Hand ohne 13 Karten: Nicht aus dieser Datei austeilen.`,
     noDocument: () => 'Das ist keine DLM-Datei: Ihr fehlt die Zeile [Document].',
-    boardNumber: ({ where }) => `${where} hat in der Datei keine gültige Boardnummer.`,
+    boardNumber: ({ where }) => `${where} hat in der Datei keine gültige Board-Nummer.`,
     noDeals: () => 'Die Datei enthält keine Verteilung: Ist es die richtige Datei?',
     unreadable: () => 'Die Datei konnte nicht bis zum Ende gelesen werden.',
     garbled: ({ where }) => `${where} steht falsch in der Datei: Die Datei ist beschädigt.`,
