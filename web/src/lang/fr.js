@@ -199,8 +199,8 @@ export default {
   packTop: 'dessus',
   packBottom: 'dessous',
   pocketTopsLabel: 'Sur le dessus de chaque poche',
-  // fr: "Vérification (C)", as the help names the key: short enough for the summary beside it on a phone.
-  checkButton: 'Vérification (C)',
+  // fr: "Vérifier (C)", as English says "Check (C)" beside its "Check": short enough for the summary beside it on a phone.
+  checkButton: 'Vérifier (C)',
   checkCards: 'Cartes',
   checkPoints: 'Points',
   checkSeatLabel: 'Poche',

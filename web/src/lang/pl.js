@@ -120,15 +120,14 @@ export default {
   checkStates: {
     unchecked: 'niesprawdzone', ok: 'sprawdzone: poprawne', agree: 'sprawdzone: liczby się zgadzają', fault: 'sprawdzone: błędne',
   },
-  // Boards whose counts agree are named only where there are some: "zgodne
-  // po przeliczeniu".
+  // Boards whose counts agree are named only where there are some.
+  // pl: "zgodne liczbowo" and "bez kontroli": no word of the summary
+  // longer than the room beside the buttons on a phone.
   summary: (count, {
     ok, agree, fault, unchecked,
   }) => `${boards(count)}: ${[plural(ok, ['poprawne', 'poprawne', 'poprawnych', 'poprawnego']),
-    ...(agree > 0 ? [plural(agree, ['zgodne po przeliczeniu', 'zgodne po przeliczeniu', 'zgodnych po przeliczeniu',
-      'zgodnego po przeliczeniu'])] : []),
-    plural(fault, ['błędne', 'błędne', 'błędnych', 'błędnego']),
-    plural(unchecked, ['niesprawdzone', 'niesprawdzone', 'niesprawdzonych', 'niesprawdzonego'])].join(', ')}`,
+    ...(agree > 0 ? [plural(agree, ['zgodne liczbowo', 'zgodne liczbowo', 'zgodnych liczbowo', 'zgodnego liczbowo'])] : []),
+    plural(fault, ['błędne', 'błędne', 'błędnych', 'błędnego']), `${numberOf(TAG, unchecked)} bez kontroli`].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `Niesprawdzone: ${labels.map(listed).join(', ')}${more ? ', \u2026' : ''}.`,
