@@ -1,16 +1,32 @@
 // The page's words in German (the fields of en.js).
-import { SUIT_SYMBOLS } from '../cards.js';
+import { counted, listOf, numberOf } from '../grammar.js';
 
-const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
+// Plurals, lists and numbers as the platform writes them for German.
+const TAG = 'de';
+const plural = (count, one, other) => counted(TAG, count, { one, other });
+const list = (items) => listOf(TAG, items);
 const seats = ['Nord', 'Ost', 'Süd', 'West'];
 const ranks = ['A', 'K', 'D', 'B', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
-const rankWords = ['eine der kleinen Karten', 'einer der Buben', 'eine der Damen', 'einer der Könige', 'eines der Asse'];
+const suitNames = ['Pik', 'Herz', 'Karo', 'Kreuz'];
+// After a colon, as the whole sentence it begins.
+const rankWords = ['Eine der kleinen Karten', 'Einer der Buben', 'Eine der Damen', 'Einer der Könige', 'Eines der Asse'];
 const off = (n, one, many) => `${plural(Math.abs(n), one, many)} zu ${n > 0 ? 'viel' : 'wenig'}`;
 const sentence = (clauses) => `${clauses.join('; ')}.`;
+const cap = (text) => `${text[0].toUpperCase()}${text.slice(1)}`;
 const boards = (count) => plural(count, 'Board', 'Boards');
+// What a total the pack cannot have counts; a suit counted keeps its name:
+// "12 Pik".
+const totalWords = {
+  count: ['Karte', 'Karten'], hcp: ['Punkt', 'Punkte'], spades: ['Pik', 'Pik'], hearts: ['Herz', 'Herz'], diamonds: ['Karo', 'Karo'],
+  clubs: ['Kreuz', 'Kreuz'],
+};
+// The way back from a turn by 1, 2 or 3 seats.
+const turnBack = ['', 'Stecken Sie jede Hand ein Fach gegen den Uhrzeigersinn weiter.',
+  'Tauschen Sie die Hände von Nord und Süd sowie von Ost und West.', 'Stecken Sie jede Hand ein Fach im Uhrzeigersinn weiter.'];
 
 export default {
   tag: 'de',
+  grammarTag: TAG,
   seats,
   // de: the seats' initials (Nord, Ost, Süd, West); the command line's D is the Dame.
   handLetters: 'NOSW',
@@ -18,7 +34,7 @@ export default {
   noHand: 'keine Hand',
   ranks,
   rankNames: ['Ass', 'König', 'Dame', 'Bube', 'Zehn', 'Neun', 'Acht', 'Sieben', 'Sechs', 'Fünf', 'Vier', 'Drei', 'Zwei'],
-  suitNames: ['Pik', 'Herz', 'Karo', 'Kreuz'],
+  suitNames,
   cardName: (rank, suit) => `${suit}-${rank}`,
   vulnerabilities: { None: 'keiner', NS: 'NS', EW: 'OW', All: 'alle' },
 
@@ -44,7 +60,7 @@ export default {
   firstCard: 'Leertaste, Eingabe oder Tippen: erste Karte',
   done: (label) => `${label} fertig`,
   nextPack: 'Ins Board; das nächste Kartenspiel sortieren.',
-  allDealt: (count) => (count === 1 ? 'Das Board ist ausgeteilt.' : `Alle ${count} Boards sind ausgeteilt.`),
+  allDealt: (count) => (count === 1 ? 'Das Board ist ausgeteilt.' : `Alle ${numberOf(TAG, count)} Boards sind ausgeteilt.`),
   lastRead: 'Zuletzt gelesenes Board',
   resumed: (label) => `Weiter bei ${label}`,
   goingTo: (digits) => `Board ${digits} ↵`,
@@ -60,6 +76,21 @@ export default {
   warningBefore: (quoted) => `Vor dem ersten Board: ${quoted}`,
   warningAfter: (label, quoted) => `Nach ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Zwischen ${before} und ${after}: ${quoted}`,
+  // What the core's message means for the file: where is "Die erste
+  // Verteilung" or "Die Verteilung nach Board 2".
+  firstDeal: 'Die erste Verteilung',
+  dealAfter: (ref) => `Die Verteilung nach ${ref}`,
+  meanings: {
+    cards: ({ where, count }) => `${where} hat in der Datei ${plural(count, 'Karte', 'Karten')}: Die Datei ist abgeschnitten oder beschädigt.`,
+    // The file's own letters, N E S W, whatever the language.
+    direction: ({ where }) => `${where} beginnt nicht mit N, E, S oder W: Die Datei ist beschädigt.`,
+    notBridge: ({ label }) => `${label} lässt eine Karte ohne Hand oder eine Hand ohne 13 Karten: Nicht aus dieser Datei austeilen.`,
+    noDocument: () => 'Das ist keine DLM-Datei: Ihr fehlt die Zeile [Document].',
+    boardNumber: ({ where }) => `${where} hat in der Datei keine gültige Board-Nummer.`,
+    noDeals: () => 'Die Datei enthält keine Verteilung: Ist es die richtige Datei?',
+    unreadable: () => 'Die Datei konnte nicht bis zum Ende gelesen werden.',
+    garbled: ({ where }) => `${where} steht falsch in der Datei: Die Datei ist beschädigt.`,
+  },
   endDone: 'Fertig',
   endStopped: 'Abgebrochen',
   endMarkDone: 'bis zum Ende gelesen',
@@ -68,21 +99,30 @@ export default {
   noFrom: (number) => `Kein Board ${number} in dieser Datei: ausgeteilt wird ab dem ersten Board.`,
   noTo: (number, after) => `Kein Board ${number} nach Board ${after}: ausgeteilt wird bis zum letzten Board.`,
   copiesClamped: (most) => `Höchstens ${most} Kopien: es werden ${most} ausgeteilt.`,
-  printTooMany: (most, count) => `Wählen Sie zuerst das erste und das letzte Board: Ein Druck fasst höchstens ${most} Boards, nicht alle ${count}.`,
-  printCut: (most, count) => `Die ersten ${most} von ${count} Boards: Ein Druck fasst höchstens ${most}. Wählen Sie das erste und das letzte Board, um die übrigen zu drucken.`,
+  printTooMany: (most, count) => `Wählen Sie zuerst das erste und das letzte Board: Ein Druck fasst höchstens ${most} Boards, nicht alle ${numberOf(TAG, count)}.`,
+  printCut: (most, count) => `Die ersten ${most} von ${numberOf(TAG, count)} Boards: Ein Druck fasst höchstens ${most}. Wählen Sie das erste und das letzte Board, um die übrigen zu drucken.`,
   checkTitle: (label) => `${label}: Kontrolle`,
   checkHow: 'Zählen Sie die Karten und die Punkte (A\u00a04, K\u00a03, D\u00a02, B\u00a01) in jedem Fach.',
   checkExactHow: (seat) => `Tippen Sie jede Karte an, die im Fach von ${seat} steckt.`,
-  checkStates: { unchecked: 'nicht kontrolliert', ok: 'kontrolliert: stimmt', fault: 'kontrolliert: fehlerhaft' },
-  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} richtig, ${fault} fehlerhaft, ${unchecked} nicht kontrolliert`,
+  checkStates: {
+    unchecked: 'nicht kontrolliert', ok: 'kontrolliert: stimmt', agree: 'kontrolliert: die Zählung stimmt',
+    fault: 'kontrolliert: fehlerhaft',
+  },
+  // Boards whose counts agree are named only where there are some.
+  summary: (count, {
+    ok, agree, fault, unchecked,
+  }) => `${boards(count)}: ${[`${numberOf(TAG, ok)} richtig`,
+    ...(agree > 0 ? [plural(agree, 'stimmt nach Zählung', 'stimmen nach Zählung')] : []), `${numberOf(TAG, fault)} fehlerhaft`,
+    `${numberOf(TAG, unchecked)} nicht kontrolliert`].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `Nicht kontrolliert: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  faulty: (labels, more) => `Fehlerhaft: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'leer',
 
   firstSort: 'Sortieren Sie das Kartenspiel nach Farben, Pik, Herz, Karo, Kreuz, jede vom Ass bis zur Zwei, und halten '
     + 'Sie es verdeckt, das Pik-Ass oben. Die Seite nennt die Hand jeder Karte, die Sie oben abnehmen.',
-  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} und ${letters[3]} stehen für Nord, Ost, Süd und West: die Buchstaben der Hände in der Ausgabedatei.`,
+  firstSymbols: (letters) => `${list(letters)} stehen für Nord, Ost, Süd und West: die Buchstaben der Hände in der Ausgabedatei.`,
   firstSymbolsUnset: 'Die Symbole unter Einstellungen sind die Buchstaben der Hände in der Ausgabedatei.',
   // de: "Home-Bildschirm", as an iPhone names it.
   homeScreen: 'Fügen Sie diese Seite zum Home-Bildschirm hinzu: Sonst kann Safari die gespeicherte Datei nach einer Woche löschen.',
@@ -90,7 +130,7 @@ export default {
   notKept: 'Dieser Browser speichert nichts: Neuladen fängt von vorn an.',
 
   symbolsBytes: 'Jedes Symbol ist ein Byte: nehmen Sie einfache Buchstaben oder Ziffern.',
-  symbolsMissing: (names) => `${names.join(' und ')} ${names.length > 1 ? 'haben' : 'hat'} kein Symbol.`,
+  symbolsMissing: (names) => `${list(names)} ${names.length > 1 ? 'haben' : 'hat'} kein Symbol.`,
   symbolsShared: (a, b, symbol) => `${a} und ${b} teilen sich \u201e${symbol}\u201c.`,
   symbolsQuestion: '\u201e?\u201c markiert auch eine Karte ohne Hand.',
   // de: "Farbe" is a suit, so the cells' colours are "Farbtöne".
@@ -155,35 +195,74 @@ export default {
   checkSeatLabel: 'Karten von',
   checkExact: 'Jede Karte',
   checkVerify: 'Prüfen',
+  checkSuitsLabel: 'Auch Farblängen',
+  redeal: 'Neu austeilen',
+  topsButton: 'Oben (T)',
   checkGridLabel: 'Die Karten im Fach',
 
-  // de: a pocket of the board is a "Fach".
+  // de: a pocket of the board is a "Fach". The check's sentences
+  // (check-sentences.js puts them together): seats come as 0-3, always
+  // after "von", so that none needs a case of its own; cards as labels
+  // ("♠K"). After a colon a whole sentence begins with a capital.
   check: {
-    suits: SUIT_SYMBOLS,
-    ranks,
-    incomplete: () => 'Zählen Sie zuerst die Karten und Punkte jedes Fachs.',
-    ok: (label) => `${label} stimmt.`,
+    // What the blind check judged by: "Die Karten und die Punkte stimmen überein."
+    judged: { count: 'die Karten', hcp: 'die Punkte', suits: 'die Farblängen' },
+    incomplete: (names) => `Füllen Sie für ${names} dieselben Felder aus wie für die anderen Fächer.`,
+    incompleteAll: 'Zählen Sie zuerst die Karten jedes Fachs.',
+    recount: ({
+      counted: total, expected, field, names,
+    }) => `${plural(total, ...totalWords[field])} insgesamt, nicht ${expected}: Zählen Sie bei ${names} nach.`,
+    recountSuits: (names) => `Bei ${names} ergeben die Farblängen nicht die Zahl der Karten: Zählen Sie nach.`,
+    agree: (judged) => `${cap(judged)} stimmen überein.`,
+    alike: (a, b) => `Die Hände von ${seats[a]} und ${seats[b]} zählen gleich: Ein Tausch fiele nicht auf.`,
+    proveIt: 'Um sicherzugehen, tippen Sie die Karten von drei Fächern einzeln an.',
     moved: ({ from, to, points }) => {
       const [owner, pocket] = [seats[from], seats[to]];
+      if (points === null) return `${pocket} hat 14 Karten und ${owner} 12: Eine Karte von ${owner} steckt im Fach von ${pocket}.`;
       const counts = points === 0 ? `${pocket} hat 14 Karten und ${owner} 12, die Punkte stimmen`
         : `${pocket} hat 14 Karten und ${off(points, 'Punkt', 'Punkte')}, ${owner} 12 und ${points} zu wenig`;
       return `${counts}: ${rankWords[points]} von ${owner} steckt im Fach von ${pocket}.`;
     },
-    turned: ({ by }) => `Das Board ist gedreht: Die Hand von Nord steckt im Fach von ${seats[by]}.`,
-    other: ({ label }) => `Das sind die Hände von ${label}.`,
-    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+    movedSuit: ({ from, to, suit }) => `Eine ${suitNames[suit]}-Karte von ${seats[from]} steckt im Fach von ${seats[to]}.`,
+    movedCard: ({ from, to, card }) => `Die Karte ${card} von ${seats[from]} steckt im Fach von ${seats[to]}: `
+      + `Stecken Sie sie zurück zu ${seats[from]}.`,
+    turned: ({ by }) => `Das Board ist gedreht: Die Hand von Nord steckt im Fach von ${seats[by]}. ${turnBack[by]}`,
+    exchanged: (a, b) => `die Hände von ${seats[a]} und ${seats[b]} sind vertauscht`,
+    // A cycle: each seat's hand is in the next one's pocket.
+    cycle: (cycle) => cycle.map((seat, i) => {
+      const pocket = `im Fach von ${seats[cycle[(i + 1) % cycle.length]]}`;
+      return i === 0 ? `die Hand von ${seats[seat]} steckt ${pocket}` : `die von ${seats[seat]} ${pocket}`;
+    }).join(', '),
+    swapped: (parts, pairs) => `${cap(parts.join('; '))}: ${pairs ? 'Tauschen Sie die beiden Fächer' : 'Stecken Sie jede Hand in ihr eigenes Fach'}.`,
+    swappedPairs: (parts) => `${cap(parts.join(', und '))}: Tauschen Sie die Fächer paarweise.`,
+    mixed: 'Die Hände stecken in falschen Fächern, und die Zählung verrät nicht, in welchen.',
+    other: ({ label }) => `Das sind die Hände von ${label}: Teilen Sie dieses Board neu aus.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, off: by }) => {
       const parts = [];
-      if (cards !== 0) parts.push(off(cards, 'Karte', 'Karten'));
-      if (points !== 0) parts.push(off(points, 'Punkt', 'Punkte'));
-      return `${seats[seat]} hat ${parts.join(' und ')}`;
+      if (by.count) parts.push(off(by.count, 'Karte', 'Karten'));
+      if (by.hcp) parts.push(off(by.hcp, 'Punkt', 'Punkte'));
+      for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
+        if (by[field]) parts.push(off(by[field], suitNames[i], suitNames[i]));
+      }
+      return `${seats[seat]} hat ${list(parts)}`;
     })),
-    exact: (seat, missing, extra) => {
+    tapFirst: (seat) => `Tippen Sie zuerst die Karten von ${seats[seat]} an.`,
+    // The exact check: what a pocket holds ...
+    pocketRight: (seat) => `Das Fach von ${seats[seat]} hat die richtigen Karten.`,
+    pocketHolds: (seat, owner) => `Im Fach von ${seats[seat]} steckt die Hand von ${seats[owner]}.`,
+    pocketOff: (seat, missing, extra) => {
       const parts = [];
       if (missing.length > 0) parts.push(`${missing.join(', ')} ${missing.length > 1 ? 'fehlen' : 'fehlt'}`);
       if (extra.length > 0) parts.push(`${extra.join(', ')} zu viel`);
-      return parts.length === 0 ? `${seats[seat]} stimmt.` : `${seats[seat]}: ${sentence(parts)}`;
+      return `${seats[seat]}: ${sentence(parts)}`;
     },
-    moves: (list) => (list.length === 0 ? 'Jede Karte steckt in ihrem Fach.' : sentence(list.map(
-      ({ card, from, to }, i) => `${i === 0 ? 'Stecken' : 'stecken'} Sie ${card} von ${seats[from]} nach ${seats[to]}`))),
+    // ... what to do, one action a pocket or a card ...
+    actionExchange: ([a, b]) => `tauschen Sie die Fächer von ${seats[a]} und ${seats[b]}`,
+    actionHand: (pocket, seat) => `stecken Sie die Hand aus dem Fach von ${seats[pocket]} in das von ${seats[seat]}`,
+    actionMove: (card, from, to) => `stecken Sie ${card} von ${seats[from]} nach ${seats[to]}`,
+    actions: (list) => sentence([cap(list[0]), ...list.slice(1)]),
+    // ... and next.
+    tapNext: (seat) => `Tippen Sie als Nächstes die Karten von ${seats[seat]} an.`,
+    proven: (label) => `${label} stimmt: Drei Fächer haben ihre eigenen Karten, das vierte den Rest.`,
   },
 };

@@ -1,19 +1,38 @@
 // The page's words in French (the fields of en.js).
-import { SUIT_SYMBOLS } from '../cards.js';
+import { counted, listOf, numberOf } from '../grammar.js';
 
-// French counts 0 and 1 in the singular.
-const plural = (count, one, many) => `${count} ${count < 2 ? one : many}`;
+// Plurals, lists and numbers as the platform writes them for French: 0 and
+// 1 take the singular; "many" is for millions, written as the plural with
+// digits.
+const TAG = 'fr';
+const plural = (count, one, other) => counted(TAG, count, { one, many: other, other });
+const list = (items) => listOf(TAG, items);
 const seats = ['Nord', 'Est', 'Sud', 'Ouest'];
 const ranks = ['A', 'R', 'D', 'V', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
 // "de Sud", but "d'Est", "d'Ouest".
 const of = (name) => (/^[AEIOU]/.test(name) ? `d'${name}` : `de ${name}`);
+const ofSeat = (seat) => of(seats[seat]);
 const rankWords = ['une des petites cartes', 'un des valets', 'une des dames', 'un des rois', 'un des as'];
 const off = (n, one, many) => `${plural(Math.abs(n), one, many)} ${n > 0 ? 'de trop' : 'de moins'}`;
-const sentence = (clauses) => `${clauses.join(' ; ')}.`;
+const sentence = (clauses) => `${clauses.join('\u00a0; ')}.`;
+const cap = (text) => `${text[0].toUpperCase()}${text.slice(1)}`;
 const boards = (count) => plural(count, 'donne', 'donnes');
+// A board's label within a sentence, with its article: "la donne 7", "la 3e donne".
+const theBoard = (label) => `la ${label[0].toLowerCase()}${label.slice(1)}`;
+// The suits as a count names them: "2 piques de trop".
+const suitCounts = [['pique', 'piques'], ['cœur', 'cœurs'], ['carreau', 'carreaux'], ['trèfle', 'trèfles']];
+// What a total the pack cannot have counts.
+const totalWords = {
+  count: ['carte', 'cartes'], hcp: ['point', 'points'], spades: suitCounts[0], hearts: suitCounts[1], diamonds: suitCounts[2],
+  clubs: suitCounts[3],
+};
+// The way back from a turn by 1, 2 or 3 seats.
+const turnBack = ['', 'Décalez chaque main d\'une poche dans le sens antihoraire.',
+  'Échangez les mains de Nord et de Sud, et celles d\'Est et d\'Ouest.', 'Décalez chaque main d\'une poche dans le sens horaire.'];
 
 export default {
   tag: 'fr',
+  grammarTag: TAG,
   seats,
   // fr: the seats' initials (Nord, Est, Sud, Ouest); the command line's R and D are the roi and the dame.
   handLetters: 'NESO',
@@ -48,7 +67,7 @@ export default {
   firstCard: 'Espace, Entrée ou un appui\u00a0: première carte',
   done: (label) => `${label} terminée`,
   nextPack: 'Dans l\'étui\u00a0; triez le jeu suivant.',
-  allDealt: (count) => (count === 1 ? 'La donne est distribuée.' : `Les ${count} donnes sont distribuées.`),
+  allDealt: (count) => (count === 1 ? 'La donne est distribuée.' : `Les ${numberOf(TAG, count)} donnes sont distribuées.`),
   lastRead: 'Dernière donne lue',
   resumed: (label) => `Reprise à la ${label}`,
   goingTo: (digits) => `Donne ${digits} ↵`,
@@ -64,6 +83,21 @@ export default {
   warningBefore: (quoted) => `Avant la première donne\u00a0: ${quoted}`,
   warningAfter: (label, quoted) => `Après la ${label}\u00a0: ${quoted}`,
   warningBetween: (before, after, quoted) => `Entre la ${before} et la ${after}\u00a0: ${quoted}`,
+  // What the core's message means for the file: where is "La première
+  // donne" or "La donne qui suit la donne 2".
+  firstDeal: 'La première donne',
+  dealAfter: (ref) => `La donne qui suit la ${ref}`,
+  meanings: {
+    cards: ({ where, count }) => `${where} a ${plural(count, 'carte', 'cartes')} dans le fichier\u00a0: le fichier est tronqué ou endommagé.`,
+    // The file's own letters, N E S W, whatever the language.
+    direction: ({ where }) => `${where} ne commence pas par N, E, S ou W\u00a0: le fichier est endommagé.`,
+    notBridge: ({ label }) => `${cap(theBoard(label))} laisse une carte sans main, ou une main sans 13 cartes\u00a0: ne la distribuez pas à partir de ce fichier.`,
+    noDocument: () => 'Ce n\'est pas un fichier DLM\u00a0: sa ligne [Document] manque.',
+    boardNumber: ({ where }) => `${where} n'a pas de numéro de donne valable dans le fichier.`,
+    noDeals: () => 'Le fichier ne contient aucune donne\u00a0: est-ce le bon fichier\u00a0?',
+    unreadable: () => 'Le fichier n\'a pas pu être lu jusqu\'au bout.',
+    garbled: ({ where }) => `${where} est mal écrite dans le fichier\u00a0: le fichier est endommagé.`,
+  },
   endDone: 'Terminé',
   endStopped: 'Arrêté',
   endMarkDone: 'lu jusqu\'au bout',
@@ -72,24 +106,34 @@ export default {
   noFrom: (number) => `Pas de donne ${number} dans ce fichier\u00a0: distribution depuis la première donne.`,
   noTo: (number, after) => `Pas de donne ${number} après la donne ${after}\u00a0: distribution jusqu'à la dernière donne.`,
   copiesClamped: (most) => `Au plus ${most} copies\u00a0: on en distribue ${most}.`,
-  printTooMany: (most, count) => `Choisissez d'abord la première et la dernière donne\u00a0: une impression contient au plus ${most} donnes, pas les ${count}.`,
-  printCut: (most, count) => `Les ${most} premières donnes sur ${count}\u00a0: une impression en contient au plus ${most}. Choisissez la première et la dernière donne pour imprimer les autres.`,
+  printTooMany: (most, count) => `Choisissez d'abord la première et la dernière donne\u00a0: une impression contient au plus ${most} donnes, pas les ${numberOf(TAG, count)}.`,
+  printCut: (most, count) => `Les ${most} premières donnes sur ${numberOf(TAG, count)}\u00a0: une impression en contient au plus ${most}. Choisissez la première et la dernière donne pour imprimer les autres.`,
   checkTitle: (label) => `${label}\u00a0: vérification`,
   checkHow: 'Comptez les cartes et les points (A\u00a04, R\u00a03, D\u00a02, V\u00a01) dans chaque poche.',
   checkExactHow: (seat) => `Touchez chaque carte trouvée dans la poche ${of(seat)}.`,
   // fr: a board found wrong is "faussée", as the French laws name a fouled board.
-  checkStates: { unchecked: 'non vérifiée', ok: 'vérifiée\u00a0: juste', fault: 'vérifiée\u00a0: faussée' },
-  summary: (count, ok, fault, unchecked) => `${boards(count)}\u00a0: ${plural(ok, 'juste', 'justes')}, `
-    + `${plural(fault, 'faussée', 'faussées')}, ${plural(unchecked, 'non vérifiée', 'non vérifiées')}`,
+  checkStates: {
+    unchecked: 'non vérifiée', ok: 'vérifiée\u00a0: juste', agree: 'vérifiée\u00a0: les comptes concordent',
+    fault: 'vérifiée\u00a0: faussée',
+  },
+  // Boards whose counts agree are named only where there are some: "2 aux
+  // comptes concordants", boards whose counts agree.
+  summary: (count, {
+    ok, agree, fault, unchecked,
+  }) => `${boards(count)}\u00a0: ${[plural(ok, 'juste', 'justes'),
+    ...(agree > 0 ? [`${numberOf(TAG, agree)} aux comptes concordants`] : []), plural(fault, 'faussée', 'faussées'),
+    plural(unchecked, 'non vérifiée', 'non vérifiées')].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `${labels.length > 1 || more ? 'Non vérifiées' : 'Non vérifiée'}\u00a0: `
+    + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  faulty: (labels, more) => `${labels.length > 1 || more ? 'Faussées' : 'Faussée'}\u00a0: `
     + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'vide',
 
   firstSort: 'Triez le jeu par couleur, pique, cœur, carreau, trèfle, chacune de l\'as jusqu\'au deux, et tenez-le face '
     + 'cachée, l\'as de pique dessus. La page dit à quelle main va chaque carte que vous prenez sur le dessus.',
-  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} et ${letters[3]} désignent Nord, Est, Sud et Ouest\u00a0: les lettres des mains dans le fichier de sortie.`,
+  firstSymbols: (letters) => `${list(letters)} désignent Nord, Est, Sud et Ouest\u00a0: les lettres des mains dans le fichier de sortie.`,
   firstSymbolsUnset: 'Les symboles des Réglages sont les lettres des mains dans le fichier de sortie.',
   // fr: "écran d'accueil", as an iPhone names it.
   homeScreen: 'Ajoutez cette page à l\'écran d\'accueil\u00a0: sinon Safari peut effacer le fichier gardé au bout d\'une semaine.',
@@ -97,7 +141,7 @@ export default {
   notKept: 'Ce navigateur ne garde rien\u00a0: un rechargement repart de zéro.',
 
   symbolsBytes: 'Chaque symbole est un octet\u00a0: utilisez des lettres ou des chiffres simples.',
-  symbolsMissing: (names) => `${names.join(' et ')} ${names.length > 1 ? 'n\'ont' : 'n\'a'} pas de symbole.`,
+  symbolsMissing: (names) => `${list(names)} ${names.length > 1 ? 'n\'ont' : 'n\'a'} pas de symbole.`,
   symbolsShared: (a, b, symbol) => `${a} et ${b} partagent «\u00a0${symbol}\u00a0».`,
   symbolsQuestion: '«\u00a0?\u00a0» marque aussi une carte sans main.',
   // fr: "couleur" is a suit, so the cells' colours are "fonds".
@@ -155,42 +199,83 @@ export default {
   packTop: 'dessus',
   packBottom: 'dessous',
   pocketTopsLabel: 'Sur le dessus de chaque poche',
-  // fr: "Vérification (C)", as the help names the key: short enough for the summary beside it on a phone.
-  checkButton: 'Vérification (C)',
+  // fr: "Vérifier (C)", as English says "Check (C)" beside its "Check": short enough for the summary beside it on a phone.
+  checkButton: 'Vérifier (C)',
   checkCards: 'Cartes',
   checkPoints: 'Points',
   checkSeatLabel: 'Poche',
   checkExact: 'Carte par carte',
   checkVerify: 'Vérifier',
+  checkSuitsLabel: 'Longueurs des couleurs aussi',
+  // fr: a board is dealt again, "redistribuée".
+  redeal: 'Redistribuer',
+  topsButton: 'Dessus (T)',
   checkGridLabel: 'Les cartes trouvées dans la poche',
 
-  // fr: a pocket of the étui is a "poche".
+  // fr: a pocket of the étui is a "poche". The check's sentences
+  // (check-sentences.js puts them together); seats come as 0-3, cards as
+  // labels ("♠R"), lists as French joins them.
   check: {
-    suits: SUIT_SYMBOLS,
-    ranks,
-    incomplete: () => 'Comptez d\'abord les cartes et les points de chaque poche.',
-    ok: (label) => `${label}\u00a0: tout est juste.`,
+    // What the blind check judged by, with their articles: "Les cartes et les points concordent."
+    judged: { count: 'les cartes', hcp: 'les points', suits: 'les longueurs des couleurs' },
+    // "Pour Est et Ouest": no "de" to elide before a list.
+    incomplete: (names) => `Pour ${names}, remplissez les mêmes cases que pour les autres poches.`,
+    incompleteAll: 'Comptez d\'abord les cartes de chaque poche.',
+    recount: ({
+      counted: total, expected, field, names,
+    }) => `${plural(total, ...totalWords[field])} en tout, et non ${expected}\u00a0: recomptez ${names}.`,
+    recountSuits: (names) => `Pour ${names}, les longueurs des couleurs ne font pas le nombre de cartes\u00a0: recomptez.`,
+    agree: (judged) => `${cap(judged)} concordent.`,
+    alike: (a, b) => `Les mains ${ofSeat(a)} et ${ofSeat(b)} ont les mêmes comptes\u00a0: un échange ne se verrait pas.`,
+    proveIt: 'Pour en être sûr, vérifiez trois poches carte par carte.',
     moved: ({ from, to, points }) => {
       const [owner, pocket] = [seats[from], seats[to]];
+      if (points === null) return `${pocket} a 14 cartes et ${owner} 12\u00a0: une des cartes ${of(owner)} est dans la poche ${of(pocket)}.`;
       const counts = points === 0 ? `${pocket} a 14 cartes et ${owner} 12, les points justes`
         : `${pocket} a 14 cartes et ${off(points, 'point', 'points')}, ${owner} 12 et ${points} de moins`;
       return `${counts}\u00a0: ${rankWords[points]} ${of(owner)} est dans la poche ${of(pocket)}.`;
     },
-    turned: ({ by }) => `L'étui est tourné\u00a0: la main de Nord est dans la poche ${of(seats[by])}.`,
-    other: ({ label }) => `Ce sont les mains d'une autre donne\u00a0: ${label}.`,
-    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+    // Pique, cœur, carreau and trèfle are all masculine: "un des".
+    movedSuit: ({ from, to, suit }) => `Un des ${suitCounts[suit][1]} ${ofSeat(from)} est dans la poche ${ofSeat(to)}.`,
+    // "La carte ♠D": the card's own gender would need its rank.
+    movedCard: ({ from, to, card }) => `La carte ${card} ${ofSeat(from)} est dans la poche ${ofSeat(to)}\u00a0: rendez-la à ${seats[from]}.`,
+    turned: ({ by }) => `L'étui est tourné\u00a0: la main de Nord est dans la poche ${ofSeat(by)}. ${turnBack[by]}`,
+    exchanged: (a, b) => `les mains ${ofSeat(a)} et ${ofSeat(b)} sont échangées`,
+    // A cycle: each seat's hand is in the next one's pocket.
+    cycle: (cycle) => cycle.map((seat, i) => {
+      const pocket = `dans la poche ${ofSeat(cycle[(i + 1) % cycle.length])}`;
+      return i === 0 ? `la main ${ofSeat(seat)} est ${pocket}` : `celle ${ofSeat(seat)} ${pocket}`;
+    }).join(', '),
+    swapped: (parts, pairs) => `${cap(parts.join('\u00a0; '))}\u00a0: ${pairs ? 'échangez les deux poches' : 'remettez chaque main dans sa poche'}.`,
+    swappedPairs: (parts) => `${cap(parts.join(', et '))}\u00a0: échangez les poches deux à deux.`,
+    mixed: 'Les mains sont dans de mauvaises poches, et les comptes ne disent pas lesquelles.',
+    other: ({ label }) => `Ce sont les mains de ${theBoard(label)}\u00a0: redistribuez cette donne.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, off: by }) => {
       const parts = [];
-      if (cards !== 0) parts.push(off(cards, 'carte', 'cartes'));
-      if (points !== 0) parts.push(off(points, 'point', 'points'));
-      return `${seats[seat]} a ${parts.join(' et ')}`;
+      if (by.count) parts.push(off(by.count, 'carte', 'cartes'));
+      if (by.hcp) parts.push(off(by.hcp, 'point', 'points'));
+      for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
+        if (by[field]) parts.push(off(by[field], ...suitCounts[i]));
+      }
+      return `${seats[seat]} a ${list(parts)}`;
     })),
-    exact: (seat, missing, extra) => {
+    tapFirst: (seat) => `Vérifiez d'abord la poche ${ofSeat(seat)} carte par carte.`,
+    // The exact check: what a pocket holds ...
+    pocketRight: (seat) => `${seats[seat]} a ses propres cartes.`,
+    pocketHolds: (seat, owner) => `La poche ${ofSeat(seat)} contient la main ${ofSeat(owner)}.`,
+    pocketOff: (seat, missing, extra) => {
       const parts = [];
       if (missing.length > 0) parts.push(`${missing.join(', ')} ${missing.length > 1 ? 'manquent' : 'manque'}`);
       if (extra.length > 0) parts.push(`${extra.join(', ')} en trop`);
-      return parts.length === 0 ? `${seats[seat]}\u00a0: tout est juste.` : `${seats[seat]}\u00a0: ${sentence(parts)}`;
+      return `${seats[seat]}\u00a0: ${sentence(parts)}`;
     },
-    moves: (list) => (list.length === 0 ? 'Chaque carte est dans sa poche.' : sentence(list.map(
-      ({ card, from, to }, i) => `${i === 0 ? 'Déplacez' : 'déplacez'} ${card} ${of(seats[from])} à ${seats[to]}`))),
+    // ... what to do, one action a pocket or a card ...
+    actionExchange: ([a, b]) => `échangez les poches ${ofSeat(a)} et ${ofSeat(b)}`,
+    actionHand: (pocket, seat) => `mettez la main de la poche ${ofSeat(pocket)} dans celle ${ofSeat(seat)}`,
+    actionMove: (card, from, to) => `déplacez ${card} ${ofSeat(from)} à ${seats[to]}`,
+    actions: (list) => sentence([cap(list[0]), ...list.slice(1)]),
+    // ... and next.
+    tapNext: (seat) => `Ensuite, touchez les cartes ${ofSeat(seat)}.`,
+    proven: (label) => `${cap(theBoard(label))} est juste\u00a0: trois poches ont leurs propres cartes, la quatrième le reste.`,
   },
 };

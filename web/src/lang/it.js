@@ -1,16 +1,36 @@
 // The page's words in Italian (the fields of en.js).
-import { SUIT_SYMBOLS } from '../cards.js';
+import { counted, listOf, numberOf } from '../grammar.js';
 
-const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
+// Plurals, lists and numbers as the platform writes them for Italian;
+// "many" is for millions, written as the plural with digits.
+const TAG = 'it';
+const plural = (count, one, other) => counted(TAG, count, { one, many: other, other });
+const list = (items) => listOf(TAG, items);
 const seats = ['Nord', 'Est', 'Sud', 'Ovest'];
 const ranks = ['A', 'R', 'D', 'F', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
+const suitNames = ['picche', 'cuori', 'quadri', 'fiori'];
 const rankWords = ['una delle cartine', 'uno dei fanti', 'una delle donne', 'uno dei re', 'uno degli assi'];
+// "Una delle picche", but "uno dei cuori", "uno dei quadri", "uno dei fiori".
+const oneOfSuit = ['Una delle picche', 'Uno dei cuori', 'Uno dei quadri', 'Uno dei fiori'];
 const off = (n, one, many) => `${plural(Math.abs(n), one, many)} in ${n > 0 ? 'più' : 'meno'}`;
 const sentence = (clauses) => `${clauses.join('; ')}.`;
-const boards = (count) => `${count} board`;
+const cap = (text) => `${text[0].toUpperCase()}${text.slice(1)}`;
+// it: "board" is the same in the plural.
+const boards = (count) => plural(count, 'board', 'board');
+// A suit counted keeps its name, as bridge says "5 cuori"; one is "1 carta di cuori".
+const suitCounts = suitNames.map((suit) => [`carta di ${suit}`, suit]);
+// What a total the pack cannot have counts.
+const totalWords = {
+  count: ['carta', 'carte'], hcp: ['punto', 'punti'], spades: suitCounts[0], hearts: suitCounts[1], diamonds: suitCounts[2],
+  clubs: suitCounts[3],
+};
+// The way back from a turn by 1, 2 or 3 seats.
+const turnBack = ['', 'Sposta ogni mano di una tasca in senso antiorario.', 'Scambia le mani di Nord e Sud, e quelle di Est e Ovest.',
+  'Sposta ogni mano di una tasca in senso orario.'];
 
 export default {
   tag: 'it',
+  grammarTag: TAG,
   seats,
   // it: the seats' initials (Nord, Est, Sud, Ovest); the command line's R and D are the re and the donna.
   handLetters: 'NESO',
@@ -19,7 +39,7 @@ export default {
   ranks,
   // it: "donna" for the queen (D), as bridge says; card games also say regina.
   rankNames: ['asso', 're', 'donna', 'fante', 'dieci', 'nove', 'otto', 'sette', 'sei', 'cinque', 'quattro', 'tre', 'due'],
-  suitNames: ['picche', 'cuori', 'quadri', 'fiori'],
+  suitNames,
   cardName: (rank, suit) => `${rank} di ${suit}`,
   vulnerabilities: { None: 'Nessuno in zona', NS: 'NS in zona', EW: 'EO in zona', All: 'Tutti in zona' },
 
@@ -45,7 +65,7 @@ export default {
   firstCard: 'Spazio, Invio o un tocco: prima carta',
   done: (label) => `${label}: finito`,
   nextPack: 'Nel board; ordina il mazzo successivo.',
-  allDealt: (count) => (count === 1 ? 'Il board è distribuito.' : `Tutti i ${count} board sono distribuiti.`),
+  allDealt: (count) => (count === 1 ? 'Il board è distribuito.' : `Tutti i ${numberOf(TAG, count)} board sono distribuiti.`),
   lastRead: 'Ultimo board letto',
   resumed: (label) => `Ripreso da ${label}`,
   goingTo: (digits) => `Board ${digits} ↵`,
@@ -61,6 +81,21 @@ export default {
   warningBefore: (quoted) => `Prima del primo board: ${quoted}`,
   warningAfter: (label, quoted) => `Dopo ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Tra ${before} e ${after}: ${quoted}`,
+  // What the core's message means for the file: where is "La prima
+  // smazzata" or "La smazzata dopo board 2".
+  firstDeal: 'La prima smazzata',
+  dealAfter: (ref) => `La smazzata dopo ${ref}`,
+  meanings: {
+    cards: ({ where, count }) => `${where} ha ${plural(count, 'carta', 'carte')} nel file: il file è troncato o danneggiato.`,
+    // The file's own letters, N E S W, whatever the language.
+    direction: ({ where }) => `${where} non comincia con N, E, S o W: il file è danneggiato.`,
+    notBridge: ({ label }) => `${label} lascia una carta senza mano, o una mano senza 13 carte: non distribuire da questo file.`,
+    noDocument: () => 'Questo non è un file DLM: manca la riga [Document].',
+    boardNumber: ({ where }) => `${where} non ha un numero di board valido nel file.`,
+    noDeals: () => 'Il file non contiene smazzate: è il file giusto?',
+    unreadable: () => 'Non è stato possibile leggere il file fino alla fine.',
+    garbled: ({ where }) => `${where} è scritta male nel file: il file è danneggiato.`,
+  },
   endDone: 'Finito',
   endStopped: 'Interrotto',
   endMarkDone: 'letto fino alla fine',
@@ -69,23 +104,32 @@ export default {
   noFrom: (number) => `Nessun board ${number} in questo file: si distribuisce dal primo board.`,
   noTo: (number, after) => `Nessun board ${number} dopo il board ${after}: si distribuisce fino all'ultimo board.`,
   copiesClamped: (most) => `Al massimo ${most} copie: se ne distribuiscono ${most}.`,
-  printTooMany: (most, count) => `Scegli prima il primo e l'ultimo board: una stampa contiene al massimo ${most} board, non tutti i ${count}.`,
-  printCut: (most, count) => `I primi ${most} board su ${count}: una stampa ne contiene al massimo ${most}. Scegli il primo e l'ultimo board per stampare gli altri.`,
+  printTooMany: (most, count) => `Scegli prima il primo e l'ultimo board: una stampa contiene al massimo ${most} board, non tutti i ${numberOf(TAG, count)}.`,
+  printCut: (most, count) => `I primi ${most} board su ${numberOf(TAG, count)}: una stampa ne contiene al massimo ${most}. Scegli il primo e l'ultimo board per stampare gli altri.`,
   checkTitle: (label) => `${label}: controllo`,
   checkHow: 'Conta le carte e i punti (A\u00a04, R\u00a03, D\u00a02, F\u00a01) in ogni tasca.',
   checkExactHow: (seat) => `Tocca ogni carta trovata nella tasca di ${seat}.`,
-  checkStates: { unchecked: 'non controllato', ok: 'controllato: giusto', fault: 'controllato: errato' },
-  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'giusto', 'giusti')}, `
-    + `${plural(fault, 'errato', 'errati')}, ${plural(unchecked, 'non controllato', 'non controllati')}`,
+  checkStates: {
+    unchecked: 'non controllato', ok: 'controllato: giusto', agree: 'controllato: i conteggi corrispondono',
+    fault: 'controllato: errato',
+  },
+  // Boards whose counts agree are named only where there are some.
+  summary: (count, {
+    ok, agree, fault, unchecked,
+  }) => `${boards(count)}: ${[plural(ok, 'giusto', 'giusti'),
+    ...(agree > 0 ? [plural(agree, 'conforme al conteggio', 'conformi al conteggio')] : []), plural(fault, 'errato', 'errati'),
+    plural(unchecked, 'non controllato', 'non controllati')].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `${labels.length > 1 || more ? 'Non controllati' : 'Non controllato'}: `
+    + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  faulty: (labels, more) => `${labels.length > 1 || more ? 'Errati' : 'Errato'}: `
     + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'vuota',
 
   firstSort: 'Ordina il mazzo per seme, picche, cuori, quadri, fiori, ognuno dall\'asso al due, e tienilo coperto con '
     + 'l\'asso di picche in cima. La pagina dice a quale mano va ogni carta che prendi dalla cima.',
-  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} e ${letters[3]} stanno per Nord, Est, Sud e Ovest: le lettere delle mani nel file di uscita.`,
+  firstSymbols: (letters) => `${list(letters)} stanno per Nord, Est, Sud e Ovest: le lettere delle mani nel file di uscita.`,
   firstSymbolsUnset: 'I simboli in Impostazioni sono le lettere delle mani nel file di uscita.',
   // it: "schermata Home", as an iPhone names it.
   homeScreen: 'Aggiungi questa pagina alla schermata Home: altrimenti Safari può cancellare il file conservato dopo una settimana.',
@@ -93,7 +137,7 @@ export default {
   notKept: 'Questo browser non conserva nulla: ricaricando si riparte da capo.',
 
   symbolsBytes: 'Ogni simbolo è un byte: usa lettere o cifre semplici.',
-  symbolsMissing: (names) => `${names.join(' e ')} non ${names.length > 1 ? 'hanno' : 'ha'} un simbolo.`,
+  symbolsMissing: (names) => `${list(names)} non ${names.length > 1 ? 'hanno' : 'ha'} un simbolo.`,
   symbolsShared: (a, b, symbol) => `${a} e ${b} hanno lo stesso \u00ab${symbol}\u00bb.`,
   symbolsQuestion: '\u00ab?\u00bb indica anche una carta senza mano.',
   // it: "colore" is a suit, so the cells' colours are their backgrounds.
@@ -158,35 +202,73 @@ export default {
   checkSeatLabel: 'Carte di',
   checkExact: 'Ogni carta',
   checkVerify: 'Controlla',
+  checkSuitsLabel: 'Anche le lunghezze dei semi',
+  redeal: 'Ridistribuisci',
+  topsButton: 'Cima (T)',
   checkGridLabel: 'Le carte trovate nella tasca',
 
-  // it: a pocket of the board is a "tasca".
+  // it: a pocket of the board is a "tasca". The check's sentences
+  // (check-sentences.js puts them together): seats come as 0-3, cards as
+  // labels ("♠R"), lists as Italian joins them.
   check: {
-    suits: SUIT_SYMBOLS,
-    ranks,
-    incomplete: () => 'Conta prima le carte e i punti di ogni tasca.',
-    ok: (label) => `${label}: tutto giusto.`,
+    // What the blind check judged by, with their articles: "Le carte e i punti corrispondono."
+    judged: { count: 'le carte', hcp: 'i punti', suits: 'le lunghezze dei semi' },
+    incomplete: (names) => `Per ${names} compila gli stessi campi delle altre tasche.`,
+    incompleteAll: 'Conta prima le carte di ogni tasca.',
+    recount: ({
+      counted: total, expected, field, names,
+    }) => `${plural(total, ...totalWords[field])} in tutto, non ${expected}: riconta le carte di ${names}.`,
+    recountSuits: (names) => `Per ${names} le lunghezze dei semi non danno il numero di carte: riconta.`,
+    agree: (judged) => `${cap(judged)} corrispondono.`,
+    alike: (a, b) => `Le mani di ${seats[a]} e ${seats[b]} hanno gli stessi conteggi: uno scambio non si vedrebbe.`,
+    proveIt: 'Per esserne certo, tocca una per una le carte di tre tasche.',
     moved: ({ from, to, points }) => {
       const [owner, pocket] = [seats[from], seats[to]];
+      if (points === null) return `${pocket} ha 14 carte e ${owner} 12: una delle carte di ${owner} è nella tasca di ${pocket}.`;
       const counts = points === 0 ? `${pocket} ha 14 carte e ${owner} 12, i punti giusti`
         : `${pocket} ha 14 carte e ${off(points, 'punto', 'punti')}, ${owner} 12 e ${points} in meno`;
       return `${counts}: ${rankWords[points]} di ${owner} è nella tasca di ${pocket}.`;
     },
-    turned: ({ by }) => `Il board è girato: la mano di Nord è nella tasca di ${seats[by]}.`,
-    other: ({ label }) => `Queste sono le mani di un altro board: ${label}.`,
-    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+    movedSuit: ({ from, to, suit }) => `${oneOfSuit[suit]} di ${seats[from]} è nella tasca di ${seats[to]}.`,
+    movedCard: ({ from, to, card }) => `La carta ${card} di ${seats[from]} è nella tasca di ${seats[to]}: rendila a ${seats[from]}.`,
+    turned: ({ by }) => `Il board è girato: la mano di Nord è nella tasca di ${seats[by]}. ${turnBack[by]}`,
+    exchanged: (a, b) => `le mani di ${seats[a]} e ${seats[b]} sono scambiate`,
+    // A cycle: each seat's hand is in the next one's pocket.
+    cycle: (cycle) => cycle.map((seat, i) => {
+      const pocket = `nella tasca di ${seats[cycle[(i + 1) % cycle.length]]}`;
+      return i === 0 ? `la mano di ${seats[seat]} è ${pocket}` : `quella di ${seats[seat]} ${pocket}`;
+    }).join(', '),
+    swapped: (parts, pairs) => `${cap(parts.join('; '))}: ${pairs ? 'scambia le due tasche' : 'rimetti ogni mano nella sua tasca'}.`,
+    swappedPairs: (parts) => `${cap(parts.join(', e '))}: scambia le tasche a due a due.`,
+    mixed: 'Le mani sono nelle tasche sbagliate, e i conteggi non dicono quali.',
+    other: ({ label }) => `Queste sono le mani di un altro board (${label}): ridistribuisci questo board.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, off: by }) => {
       const parts = [];
-      if (cards !== 0) parts.push(off(cards, 'carta', 'carte'));
-      if (points !== 0) parts.push(off(points, 'punto', 'punti'));
-      return `${seats[seat]} ha ${parts.join(' e ')}`;
+      if (by.count) parts.push(off(by.count, 'carta', 'carte'));
+      if (by.hcp) parts.push(off(by.hcp, 'punto', 'punti'));
+      for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
+        if (by[field]) parts.push(off(by[field], ...suitCounts[i]));
+      }
+      return `${seats[seat]} ha ${list(parts)}`;
     })),
-    exact: (seat, missing, extra) => {
+    tapFirst: (seat) => `Tocca prima le carte di ${seats[seat]}.`,
+    // The exact check: what a pocket holds ...
+    pocketRight: (seat) => `${seats[seat]} ha le proprie carte.`,
+    pocketHolds: (seat, owner) => `La tasca di ${seats[seat]} contiene la mano di ${seats[owner]}.`,
+    pocketOff: (seat, missing, extra) => {
       const parts = [];
       if (missing.length > 0) parts.push(`${missing.length > 1 ? 'mancano' : 'manca'} ${missing.join(', ')}`);
       if (extra.length > 0) parts.push(`${extra.join(', ')} in più`);
-      return parts.length === 0 ? `${seats[seat]}: tutto giusto.` : `${seats[seat]}: ${sentence(parts)}`;
+      return `${seats[seat]}: ${sentence(parts)}`;
     },
-    moves: (list) => (list.length === 0 ? 'Ogni carta è nella sua tasca.' : sentence(list.map(
-      ({ card, from, to }, i) => `${i === 0 ? 'Sposta' : 'sposta'} ${card} da ${seats[from]} a ${seats[to]}`))),
+    // ... what to do, one action a pocket or a card ...
+    actionExchange: ([a, b]) => `scambia le tasche di ${seats[a]} e ${seats[b]}`,
+    actionHand: (pocket, seat) => `metti la mano della tasca di ${seats[pocket]} in quella di ${seats[seat]}`,
+    actionMove: (card, from, to) => `sposta ${card} da ${seats[from]} a ${seats[to]}`,
+    actions: (list) => sentence([cap(list[0]), ...list.slice(1)]),
+    // ... and next.
+    tapNext: (seat) => `Poi tocca le carte di ${seats[seat]}.`,
+    // "Board 7" or "smazzata 3": a label before a colon needs no gender.
+    proven: (label) => `${label}: tutto giusto, tre tasche hanno le proprie carte e la quarta il resto.`,
   },
 };

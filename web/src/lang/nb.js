@@ -1,19 +1,35 @@
 // The page's words in Norwegian Bokmål (the fields of en.js).
-import { SUIT_SYMBOLS } from '../cards.js';
+import { counted, listOf, numberOf } from '../grammar.js';
 
+// Plurals, lists and numbers as the platform writes them for Bokmål.
+const TAG = 'nb';
+const plural = (count, one, other) => counted(TAG, count, { one, other });
+const list = (items) => listOf(TAG, items);
 // nb: South is "Syd", as Norwegian bridge names the seat; the compass says sør.
 const seats = ['Nord', 'Øst', 'Syd', 'Vest'];
-const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
+// "Nords", "Østs": a seat's genitive.
+const whose = (seat) => `${seats[seat]}s`;
 // nb: "Kn" for knekt, as Norwegian packs print the jack; the ace is "E" for ess.
 const ranks = ['E', 'K', 'D', 'Kn', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
+const suitNames = ['spar', 'hjerter', 'ruter', 'kløver'];
 const rankWords = ['et av', 'en av', 'en av', 'en av', 'et av'];
 const rankPlurals = ['småkort', 'knekter', 'damer', 'konger', 'ess'];
-const off = (n, noun) => `${Math.abs(n)} ${noun} for ${n > 0 ? 'mye' : 'lite'}`;
+// A count: "kort", "poeng" and the suits are the same in the plural.
+const off = (n, noun) => `${plural(Math.abs(n), noun, noun)} for ${n > 0 ? 'mye' : 'lite'}`;
 const sentence = (clauses) => `${clauses.join('; ')}.`;
-const boards = (count) => `${count} spill`;
+const cap = (text) => `${text[0].toUpperCase()}${text.slice(1)}`;
+const boards = (count) => plural(count, 'spill', 'spill');
+// What a total the pack cannot have counts.
+const totalWords = {
+  count: 'kort', hcp: 'poeng', spades: 'spar', hearts: 'hjerter', diamonds: 'ruter', clubs: 'kløver',
+};
+// The way back from a turn by 1, 2 or 3 seats.
+const turnBack = ['', 'Flytt hver hånd én lomme mot klokka.', 'Bytt Nords og Syds hender, og Østs og Vests.',
+  'Flytt hver hånd én lomme med klokka.'];
 
 export default {
   tag: 'nb',
+  grammarTag: TAG,
   seats,
   // nb: the seats' initials (Nord, Øst, Syd, Vest), Ø written O: each symbol is one byte; the command line's D is the dame.
   handLetters: 'NOSV',
@@ -21,7 +37,7 @@ export default {
   noHand: 'ingen hånd',
   ranks,
   rankNames: ['ess', 'konge', 'dame', 'knekt', 'ti', 'ni', 'åtte', 'sju', 'seks', 'fem', 'fire', 'tre', 'to'],
-  suitNames: ['spar', 'hjerter', 'ruter', 'kløver'],
+  suitNames,
   cardName: (rank, suit) => `${suit} ${rank}`,
   vulnerabilities: { None: 'ingen', NS: 'NS', EW: 'ØV', All: 'alle' },
 
@@ -35,7 +51,7 @@ export default {
   boardCopy: (label, copy) => `${label}, kopi ${copy}`,
   place: (position, length) => `(${position} av ${length})`,
   boards,
-  cards: (count) => `${count} kort`,
+  cards: (count) => plural(count, 'kort', 'kort'),
   // nb: "hp" for honnørpoeng.
   hcp: (points) => `${points} hp`,
 
@@ -46,7 +62,7 @@ export default {
   firstCard: 'Mellomrom, Enter eller et trykk: første kort',
   done: (label) => `${label} ferdig`,
   nextPack: 'I mappen; sorter neste kortstokk.',
-  allDealt: (count) => (count === 1 ? 'Spillet er delt ut.' : `Alle ${count} spill er delt ut.`),
+  allDealt: (count) => (count === 1 ? 'Spillet er delt ut.' : `Alle ${numberOf(TAG, count)} spill er delt ut.`),
   lastRead: 'Siste spill som ble lest',
   resumed: (label) => `Fortsetter ved ${label}`,
   goingTo: (digits) => `Spill ${digits} ↵`,
@@ -61,6 +77,21 @@ export default {
   warningBefore: (quoted) => `Før første spill: ${quoted}`,
   warningAfter: (label, quoted) => `Etter ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Mellom ${before} og ${after}: ${quoted}`,
+  // What the core's message means for the file: where is "Første giv"
+  // or "Given etter spill 2".
+  firstDeal: 'Første giv',
+  dealAfter: (ref) => `Given etter ${ref}`,
+  meanings: {
+    cards: ({ where, count }) => `${where} har ${plural(count, 'kort', 'kort')} i filen: filen er avkortet eller skadet.`,
+    // The file's own letters, N E S W, whatever the language.
+    direction: ({ where }) => `${where} begynner ikke med N, E, S eller W: filen er skadet.`,
+    notBridge: ({ label }) => `${label} gir et kort ingen hånd, eller en hånd ikke 13 kort: ikke del ut fra denne filen.`,
+    noDocument: () => 'Dette er ingen DLM-fil: linjen [Document] mangler.',
+    boardNumber: ({ where }) => `${where} har ikke noe gyldig spillnummer i filen.`,
+    noDeals: () => 'Filen inneholder ingen giv: er det riktig fil?',
+    unreadable: () => 'Filen kunne ikke leses til slutten.',
+    garbled: ({ where }) => `${where} er feilskrevet i filen: filen er skadet.`,
+  },
   endDone: 'Ferdig',
   endStopped: 'Stoppet',
   endMarkDone: 'lest til slutten',
@@ -69,22 +100,30 @@ export default {
   noFrom: (number) => `Ikke noe spill ${number} i denne filen: deler fra første spill.`,
   noTo: (number, after) => `Ikke noe spill ${number} etter spill ${after}: deler til siste spill.`,
   copiesClamped: (most) => `Høyst ${most} kopier: deler ${most}.`,
-  printTooMany: (most, count) => `Velg først første og siste spill: en utskrift rommer høyst ${most} spill, ikke alle ${count}.`,
-  printCut: (most, count) => `De første ${most} av ${count} spill: en utskrift rommer høyst ${most}. Velg første og siste spill for å skrive ut de andre.`,
+  printTooMany: (most, count) => `Velg først første og siste spill: en utskrift rommer høyst ${most} spill, ikke alle ${numberOf(TAG, count)}.`,
+  printCut: (most, count) => `De første ${most} av ${numberOf(TAG, count)} spill: en utskrift rommer høyst ${most}. Velg første og siste spill for å skrive ut de andre.`,
   checkTitle: (label) => `${label}: kontroll`,
   checkHow: 'Tell kortene og poengene (E\u00a04, K\u00a03, D\u00a02, Kn\u00a01) i hver lomme.',
   checkExactHow: (seat) => `Trykk på hvert kort som ligger i ${seat}s lomme.`,
-  checkStates: { unchecked: 'ikke kontrollert', ok: 'kontrollert: stemmer', fault: 'kontrollert: feil' },
-  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${plural(ok, 'riktig', 'riktige')}, ${fault} feil, `
-    + `${plural(unchecked, 'ikke kontrollert', 'ikke kontrollerte')}`,
+  checkStates: {
+    unchecked: 'ikke kontrollert', ok: 'kontrollert: stemmer', agree: 'kontrollert: tellingen stemmer',
+    fault: 'kontrollert: feil',
+  },
+  // Boards whose counts agree are named only where there are some.
+  summary: (count, {
+    ok, agree, fault, unchecked,
+  }) => `${boards(count)}: ${[plural(ok, 'riktig', 'riktige'),
+    ...(agree > 0 ? [`${numberOf(TAG, agree)} stemmer etter telling`] : []), `${numberOf(TAG, fault)} feil`,
+    plural(unchecked, 'ikke kontrollert', 'ikke kontrollerte')].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `Ikke kontrollert: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  faulty: (labels, more) => `Feil: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'tom',
 
   firstSort: 'Sorter kortstokken etter farge, spar, hjerter, ruter, kløver, hver fra ess ned til to, og hold den med '
     + 'baksiden opp og spar ess øverst. Siden sier hvilken hånd hvert kort skal til når du tar det øverst.',
-  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} og ${letters[3]} står for Nord, Øst, Syd og Vest: hendenes bokstaver i utdatafilen.`,
+  firstSymbols: (letters) => `${list(letters)} står for Nord, Øst, Syd og Vest: hendenes bokstaver i utdatafilen.`,
   firstSymbolsUnset: 'Symbolene under Innstillinger er hendenes bokstaver i utdatafilen.',
   // nb: "Hjem-skjermen", as an iPhone names it.
   homeScreen: 'Legg denne siden til på Hjem-skjermen: ellers kan Safari slette den lagrede filen etter en uke.',
@@ -92,7 +131,7 @@ export default {
   notKept: 'Denne nettleseren lagrer ingenting: en ny innlasting begynner på nytt.',
 
   symbolsBytes: 'Hvert symbol er én byte: bruk vanlige bokstaver eller sifre.',
-  symbolsMissing: (names) => `${names.join(' og ')} mangler symbol.`,
+  symbolsMissing: (names) => `${list(names)} mangler symbol.`,
   symbolsShared: (a, b, symbol) => `${a} og ${b} deler \u00ab${symbol}\u00bb.`,
   symbolsQuestion: '\u00ab?\u00bb markerer også et kort uten hånd.',
   // nb: "farge" is a suit, so the cells' colours are their backgrounds.
@@ -150,41 +189,77 @@ export default {
   packTop: 'øverst',
   packBottom: 'nederst',
   pocketTopsLabel: 'Øverst i hver lomme',
-  checkButton: 'Kontroller spillet (C)',
+  // nb: "Kontroll (C)", as the help names the key: short enough for the summary beside it on a phone.
+  checkButton: 'Kontroll (C)',
   checkCards: 'Kort',
   checkPoints: 'Poeng',
   checkSeatLabel: 'Lomme',
   checkExact: 'Kort for kort',
   checkVerify: 'Kontroller',
+  checkSuitsLabel: 'Også fargelengder',
+  redeal: 'Del ut på nytt',
+  topsButton: 'Øverst (T)',
   checkGridLabel: 'Kortene som ligger i lommen',
 
-  // nb: a pocket of the mappe is a "lomme".
+  // nb: a pocket of the mappe is a "lomme". The check's sentences
+  // (check-sentences.js puts them together): seats come as 0-3, cards as
+  // labels ("♠K"), lists as Bokmål joins them.
   check: {
-    suits: SUIT_SYMBOLS,
-    ranks,
-    incomplete: () => 'Tell først kortene og poengene i hver lomme.',
-    ok: (label) => `${label} stemmer.`,
+    // What the blind check judged by: "Kortene og poengene stemmer."
+    judged: { count: 'kortene', hcp: 'poengene', suits: 'fargelengdene' },
+    incomplete: (names) => `Fyll ut de samme feltene for ${names} som for de andre lommene.`,
+    incompleteAll: 'Tell først kortene i hver lomme.',
+    recount: ({
+      counted: total, expected, field, names,
+    }) => `${plural(total, totalWords[field], totalWords[field])} i alt, ikke ${expected}: tell ${names} på nytt.`,
+    recountSuits: (names) => `For ${names} går ikke fargelengdene opp i antall kort: tell på nytt.`,
+    agree: (judged) => `${cap(judged)} stemmer.`,
+    alike: (a, b) => `${whose(a)} og ${whose(b)} hender teller likt: et bytte ville ikke synes.`,
+    proveIt: 'For å være sikker, kontroller tre lommer kort for kort.',
     moved: ({ from, to, points }) => {
       const [owner, pocket] = [seats[from], seats[to]];
+      if (points === null) return `${pocket} har 14 kort og ${owner} 12: et av ${owner}s kort ligger i ${pocket}s lomme.`;
       const counts = points === 0 ? `${pocket} har 14 kort og ${owner} 12, poengene stemmer`
         : `${pocket} har 14 kort og ${off(points, 'poeng')}, ${owner} 12 og ${points} for lite`;
       return `${counts}: ${rankWords[points]} ${owner}s ${rankPlurals[points]} ligger i ${pocket}s lomme.`;
     },
-    turned: ({ by }) => `Spillet er snudd: Nords hånd ligger i ${seats[by]}s lomme.`,
-    other: ({ label }) => `Dette er hendene fra ${label}.`,
-    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+    movedSuit: ({ from, to, suit }) => `Et av ${whose(from)} ${suitNames[suit]}kort ligger i ${whose(to)} lomme.`,
+    movedCard: ({ from, to, card }) => `${whose(from)} ${card} ligger i ${whose(to)} lomme: flytt det til ${seats[from]}.`,
+    turned: ({ by }) => `Spillet er snudd: Nords hånd ligger i ${whose(by)} lomme. ${turnBack[by]}`,
+    exchanged: (a, b) => `${whose(a)} og ${whose(b)} hender har byttet plass`,
+    // A cycle: each seat's hand is in the next one's pocket.
+    cycle: (cycle) => cycle.map((seat, i) => `${whose(seat)}${i === 0 ? ' hånd ligger' : ''} i ${whose(cycle[(i + 1) % cycle.length])} lomme`)
+      .join(', '),
+    swapped: (parts, pairs) => `${cap(parts.join('; '))}: ${pairs ? 'bytt om de to lommene' : 'legg hver hånd i sin egen lomme'}.`,
+    swappedPairs: (parts) => `${cap(parts.join(', og '))}: bytt lommene parvis.`,
+    mixed: 'Hendene ligger i feil lommer, og tellingen viser ikke hvilke.',
+    other: ({ label }) => `Dette er hendene fra ${label}: del ut dette spillet på nytt.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, off: by }) => {
       const parts = [];
-      if (cards !== 0) parts.push(off(cards, 'kort'));
-      if (points !== 0) parts.push(off(points, 'poeng'));
-      return `${seats[seat]} har ${parts.join(' og ')}`;
+      if (by.count) parts.push(off(by.count, 'kort'));
+      if (by.hcp) parts.push(off(by.hcp, 'poeng'));
+      for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
+        if (by[field]) parts.push(off(by[field], suitNames[i]));
+      }
+      return `${seats[seat]} har ${list(parts)}`;
     })),
-    exact: (seat, missing, extra) => {
+    tapFirst: (seat) => `Trykk først på ${whose(seat)} kort.`,
+    // The exact check: what a pocket holds ...
+    pocketRight: (seat) => `${seats[seat]} har sine egne kort.`,
+    pocketHolds: (seat, owner) => `I ${whose(seat)} lomme ligger ${whose(owner)} hånd.`,
+    pocketOff: (seat, missing, extra) => {
       const parts = [];
       if (missing.length > 0) parts.push(`${missing.join(', ')} mangler`);
       if (extra.length > 0) parts.push(`${extra.join(', ')} for mye`);
-      return parts.length === 0 ? `${seats[seat]} stemmer.` : `${seats[seat]}: ${sentence(parts)}`;
+      return `${seats[seat]}: ${sentence(parts)}`;
     },
-    moves: (list) => (list.length === 0 ? 'Hvert kort ligger i sin lomme.' : sentence(list.map(
-      ({ card, from, to }, i) => `${i === 0 ? 'Flytt' : 'flytt'} ${card} fra ${seats[from]} til ${seats[to]}`))),
+    // ... what to do, one action a pocket or a card ...
+    actionExchange: ([a, b]) => `bytt om ${whose(a)} og ${whose(b)} lommer`,
+    actionHand: (pocket, seat) => `flytt hånden i ${whose(pocket)} lomme til ${whose(seat)}`,
+    actionMove: (card, from, to) => `flytt ${card} fra ${seats[from]} til ${seats[to]}`,
+    actions: (list) => sentence([cap(list[0]), ...list.slice(1)]),
+    // ... and next.
+    tapNext: (seat) => `Trykk deretter på ${whose(seat)} kort.`,
+    proven: (label) => `${label} stemmer: tre lommer har sine egne kort, den fjerde resten.`,
   },
 };

@@ -1,18 +1,34 @@
 // The page's words in Swedish (the fields of en.js).
-import { SUIT_SYMBOLS } from '../cards.js';
+import { counted, listOf, numberOf } from '../grammar.js';
 
-const plural = (count, one, many) => `${count} ${count === 1 ? one : many}`;
+// Plurals, lists and numbers as the platform writes them for Swedish.
+const TAG = 'sv';
+const plural = (count, one, other) => counted(TAG, count, { one, other });
+const list = (items) => listOf(TAG, items);
 const seats = ['Nord', 'Öst', 'Syd', 'Väst'];
+// "Nords", "Östs": a seat's genitive.
+const whose = (seat) => `${seats[seat]}s`;
 // sv: "Kn" for knekt, as Swedish packs print the jack; the ace is "E" for ess.
 const ranks = ['E', 'K', 'D', 'Kn', '10', '9', '8', '7', '6', '5', '4', '3', '2'];
+const suitNames = ['spader', 'hjärter', 'ruter', 'klöver'];
 const rankWords = ['ett av', 'en av', 'en av', 'en av', 'ett av'];
 const rankPlurals = ['småkort', 'knektar', 'damer', 'kungar', 'ess'];
-const off = (n, noun) => `${Math.abs(n)} ${noun} för ${n > 0 ? 'mycket' : 'lite'}`;
+// A count: "kort", "poäng" and the suits are the same in the plural.
+const off = (n, noun) => `${plural(Math.abs(n), noun, noun)} för ${n > 0 ? 'mycket' : 'lite'}`;
 const sentence = (clauses) => `${clauses.join('; ')}.`;
+const cap = (text) => `${text[0].toUpperCase()}${text.slice(1)}`;
 const boards = (count) => plural(count, 'bricka', 'brickor');
+// What a total the pack cannot have counts.
+const totalWords = {
+  count: 'kort', hcp: 'poäng', spades: 'spader', hearts: 'hjärter', diamonds: 'ruter', clubs: 'klöver',
+};
+// The way back from a turn by 1, 2 or 3 seats.
+const turnBack = ['', 'Flytta varje hand ett fack moturs.', 'Byt Nords och Syds händer, och Östs och Västs.',
+  'Flytta varje hand ett fack medurs.'];
 
 export default {
   tag: 'sv',
+  grammarTag: TAG,
   seats,
   // sv: the seats' initials (Nord, Öst, Syd, Väst), Ö written O: each symbol is one byte; the command line's D is the dam.
   handLetters: 'NOSV',
@@ -20,7 +36,7 @@ export default {
   noHand: 'ingen hand',
   ranks,
   rankNames: ['ess', 'kung', 'dam', 'knekt', 'tio', 'nio', 'åtta', 'sju', 'sex', 'fem', 'fyra', 'tre', 'två'],
-  suitNames: ['spader', 'hjärter', 'ruter', 'klöver'],
+  suitNames,
   cardName: (rank, suit) => `${suit} ${rank}`,
   vulnerabilities: { None: 'ingen', NS: 'NS', EW: 'ÖV', All: 'alla' },
 
@@ -35,7 +51,7 @@ export default {
   boardCopy: (label, copy) => `${label}, kopia ${copy}`,
   place: (position, length) => `(${position} av ${length})`,
   boards,
-  cards: (count) => `${count} kort`,
+  cards: (count) => plural(count, 'kort', 'kort'),
   // sv: "hp" for honnörspoäng.
   hcp: (points) => `${points} hp`,
 
@@ -46,7 +62,7 @@ export default {
   firstCard: 'Mellanslag, Enter eller ett tryck: första kortet',
   done: (label) => `${label} klar`,
   nextPack: 'In i brickan; sortera nästa kortlek.',
-  allDealt: (count) => (count === 1 ? 'Brickan är delad.' : `Alla ${count} brickor är delade.`),
+  allDealt: (count) => (count === 1 ? 'Brickan är delad.' : `Alla ${numberOf(TAG, count)} brickor är delade.`),
   lastRead: 'Senast lästa bricka',
   resumed: (label) => `Fortsätter vid ${label}`,
   goingTo: (digits) => `Bricka ${digits} ↵`,
@@ -61,6 +77,21 @@ export default {
   warningBefore: (quoted) => `Före första brickan: ${quoted}`,
   warningAfter: (label, quoted) => `Efter ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Mellan ${before} och ${after}: ${quoted}`,
+  // What the core's message means for the file: where is "Första given"
+  // or "Given efter bricka 2".
+  firstDeal: 'Första given',
+  dealAfter: (ref) => `Given efter ${ref}`,
+  meanings: {
+    cards: ({ where, count }) => `${where} har ${plural(count, 'kort', 'kort')} i filen: filen är avkortad eller skadad.`,
+    // The file's own letters, N E S W, whatever the language.
+    direction: ({ where }) => `${where} börjar inte med N, E, S eller W: filen är skadad.`,
+    notBridge: ({ label }) => `${label} ger ett kort ingen hand, eller en hand inte 13 kort: dela inte ut den från den här filen.`,
+    noDocument: () => 'Det här är ingen DLM-fil: raden [Document] saknas.',
+    boardNumber: ({ where }) => `${where} har inget giltigt bricknummer i filen.`,
+    noDeals: () => 'Filen innehåller ingen giv: är det rätt fil?',
+    unreadable: () => 'Filen kunde inte läsas till slutet.',
+    garbled: ({ where }) => `${where} är felskriven i filen: filen är skadad.`,
+  },
   endDone: 'Klart',
   endStopped: 'Stoppat',
   endMarkDone: 'läst till slutet',
@@ -69,23 +100,31 @@ export default {
   noFrom: (number) => `Ingen bricka ${number} i filen: delar från första brickan.`,
   noTo: (number, after) => `Ingen bricka ${number} efter bricka ${after}: delar till sista brickan.`,
   copiesClamped: (most) => `Högst ${most} kopior: delar ${most}.`,
-  printTooMany: (most, count) => `Välj först första och sista brickan: en utskrift rymmer högst ${most} brickor, inte alla ${count}.`,
-  printCut: (most, count) => `De första ${most} av ${count} brickor: en utskrift rymmer högst ${most}. Välj första och sista brickan för att skriva ut de andra.`,
+  printTooMany: (most, count) => `Välj först första och sista brickan: en utskrift rymmer högst ${most} brickor, inte alla ${numberOf(TAG, count)}.`,
+  printCut: (most, count) => `De första ${most} av ${numberOf(TAG, count)} brickor: en utskrift rymmer högst ${most}. Välj första och sista brickan för att skriva ut de andra.`,
   checkTitle: (label) => `${label}: kontroll`,
   checkHow: 'Räkna korten och poängen (E\u00a04, K\u00a03, D\u00a02, Kn\u00a01) i varje fack.',
   checkExactHow: (seat) => `Tryck på varje kort som finns i ${seat}s fack.`,
-  checkStates: { unchecked: 'inte kontrollerad', ok: 'kontrollerad: stämmer', fault: 'kontrollerad: fel' },
-  summary: (count, ok, fault, unchecked) => `${boards(count)}: ${ok} rätt, ${fault} fel, `
-    + `${plural(unchecked, 'inte kontrollerad', 'inte kontrollerade')}`,
+  checkStates: {
+    unchecked: 'inte kontrollerad', ok: 'kontrollerad: stämmer', agree: 'kontrollerad: räkningen stämmer',
+    fault: 'kontrollerad: fel',
+  },
+  // Boards whose counts agree are named only where there are some.
+  summary: (count, {
+    ok, agree, fault, unchecked,
+  }) => `${boards(count)}: ${[`${numberOf(TAG, ok)} rätt`,
+    ...(agree > 0 ? [`${numberOf(TAG, agree)} stämmer enligt räkning`] : []), `${numberOf(TAG, fault)} fel`,
+    plural(unchecked, 'inte kontrollerad', 'inte kontrollerade')].join(', ')}`,
   // Between the summary and the boards not checked: a full stop.
   summaryThen: '. ',
   notChecked: (labels, more) => `${labels.length > 1 || more ? 'Inte kontrollerade' : 'Inte kontrollerad'}: `
     + `${labels.join(', ')}${more ? ', \u2026' : ''}.`,
+  faulty: (labels, more) => `Fel: ${labels.join(', ')}${more ? ', \u2026' : ''}.`,
   emptyPocket: 'tomt',
 
   firstSort: 'Sortera kortleken efter färg, spader, hjärter, ruter, klöver, var och en från ess ner till två, och håll '
     + 'den med baksidan upp och spader ess överst. Sidan säger vilken hand varje kort ska till när du tar det överst.',
-  firstSymbols: (letters) => `${letters.slice(0, 3).join(', ')} och ${letters[3]} står för Nord, Öst, Syd och Väst: händernas bokstäver i utdatafilen.`,
+  firstSymbols: (letters) => `${list(letters)} står för Nord, Öst, Syd och Väst: händernas bokstäver i utdatafilen.`,
   firstSymbolsUnset: 'Symbolerna under Inställningar är händernas bokstäver i utdatafilen.',
   // sv: "hemskärmen", as an iPhone names it.
   homeScreen: 'Lägg till sidan på hemskärmen: annars kan Safari radera den sparade filen efter en vecka.',
@@ -93,7 +132,7 @@ export default {
   notKept: 'Den här webbläsaren sparar inget: en omladdning börjar om.',
 
   symbolsBytes: 'Varje symbol är en byte: använd vanliga bokstäver eller siffror.',
-  symbolsMissing: (names) => `${names.join(' och ')} saknar symbol.`,
+  symbolsMissing: (names) => `${list(names)} saknar symbol.`,
   symbolsShared: (a, b, symbol) => `${a} och ${b} delar på \u201d${symbol}\u201d.`,
   symbolsQuestion: '\u201d?\u201d markerar också ett kort utan hand.',
   // sv: "färg" is a suit, so the cells' colours are their backgrounds.
@@ -158,35 +197,70 @@ export default {
   checkSeatLabel: 'Fack',
   checkExact: 'Kort för kort',
   checkVerify: 'Kontrollera',
+  checkSuitsLabel: 'Även färglängder',
+  redeal: 'Dela om',
+  topsButton: 'Överst (T)',
   checkGridLabel: 'Korten som finns i facket',
 
-  // sv: a pocket of the bricka is a "fack".
+  // sv: a pocket of the bricka is a "fack". The check's sentences
+  // (check-sentences.js puts them together): seats come as 0-3, cards as
+  // labels ("♠K"), lists as Swedish joins them.
   check: {
-    suits: SUIT_SYMBOLS,
-    ranks,
-    incomplete: () => 'Räkna först korten och poängen i varje fack.',
-    ok: (label) => `${label} stämmer.`,
+    // What the blind check judged by: "Korten och poängen stämmer."
+    judged: { count: 'korten', hcp: 'poängen', suits: 'färglängderna' },
+    incomplete: (names) => `Fyll i samma fält för ${names} som för de andra facken.`,
+    incompleteAll: 'Räkna först korten i varje fack.',
+    recount: ({
+      counted: total, expected, field, names,
+    }) => `${plural(total, totalWords[field], totalWords[field])} totalt, inte ${expected}: räkna om ${names}.`,
+    recountSuits: (names) => `För ${names} går färglängderna inte ihop med antalet kort: räkna om.`,
+    agree: (judged) => `${cap(judged)} stämmer.`,
+    alike: (a, b) => `${whose(a)} och ${whose(b)} händer räknas lika: ett byte skulle inte märkas.`,
+    proveIt: 'För att vara säker, kontrollera tre fack kort för kort.',
     moved: ({ from, to, points }) => {
       const [owner, pocket] = [seats[from], seats[to]];
+      if (points === null) return `${pocket} har 14 kort och ${owner} 12: ett av ${owner}s kort ligger i ${pocket}s fack.`;
       const counts = points === 0 ? `${pocket} har 14 kort och ${owner} 12, poängen stämmer`
         : `${pocket} har 14 kort och ${off(points, 'poäng')}, ${owner} 12 och ${points} för lite`;
       return `${counts}: ${rankWords[points]} ${owner}s ${rankPlurals[points]} ligger i ${pocket}s fack.`;
     },
-    turned: ({ by }) => `Brickan är vriden: Nords hand ligger i ${seats[by]}s fack.`,
-    other: ({ label }) => `Det här är händerna från ${label}.`,
-    differs: ({ seats: differ }) => sentence(differ.map(({ seat, cards, points }) => {
+    movedSuit: ({ from, to, suit }) => `Ett av ${whose(from)} ${suitNames[suit]}kort ligger i ${whose(to)} fack.`,
+    movedCard: ({ from, to, card }) => `${whose(from)} ${card} ligger i ${whose(to)} fack: flytta det till ${seats[from]}.`,
+    turned: ({ by }) => `Brickan är vriden: Nords hand ligger i ${whose(by)} fack. ${turnBack[by]}`,
+    exchanged: (a, b) => `${whose(a)} och ${whose(b)} händer har bytt plats`,
+    // A cycle: each seat's hand is in the next one's pocket.
+    cycle: (cycle) => cycle.map((seat, i) => `${whose(seat)}${i === 0 ? ' hand ligger' : ''} i ${whose(cycle[(i + 1) % cycle.length])} fack`)
+      .join(', '),
+    swapped: (parts, pairs) => `${cap(parts.join('; '))}: ${pairs ? 'byt plats på de två facken' : 'lägg varje hand i sitt eget fack'}.`,
+    swappedPairs: (parts) => `${cap(parts.join(', och '))}: byt facken parvis.`,
+    mixed: 'Händerna ligger i fel fack, och räkningen visar inte vilka.',
+    other: ({ label }) => `Det här är händerna från ${label}: dela om den här brickan.`,
+    differs: ({ seats: differ }) => sentence(differ.map(({ seat, off: by }) => {
       const parts = [];
-      if (cards !== 0) parts.push(off(cards, 'kort'));
-      if (points !== 0) parts.push(off(points, 'poäng'));
-      return `${seats[seat]} har ${parts.join(' och ')}`;
+      if (by.count) parts.push(off(by.count, 'kort'));
+      if (by.hcp) parts.push(off(by.hcp, 'poäng'));
+      for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
+        if (by[field]) parts.push(off(by[field], suitNames[i]));
+      }
+      return `${seats[seat]} har ${list(parts)}`;
     })),
-    exact: (seat, missing, extra) => {
+    tapFirst: (seat) => `Tryck först på ${whose(seat)} kort.`,
+    // The exact check: what a pocket holds ...
+    pocketRight: (seat) => `${seats[seat]} har sina egna kort.`,
+    pocketHolds: (seat, owner) => `I ${whose(seat)} fack ligger ${whose(owner)} hand.`,
+    pocketOff: (seat, missing, extra) => {
       const parts = [];
       if (missing.length > 0) parts.push(`${missing.join(', ')} saknas`);
       if (extra.length > 0) parts.push(`${extra.join(', ')} för mycket`);
-      return parts.length === 0 ? `${seats[seat]} stämmer.` : `${seats[seat]}: ${sentence(parts)}`;
+      return `${seats[seat]}: ${sentence(parts)}`;
     },
-    moves: (list) => (list.length === 0 ? 'Varje kort ligger i sitt fack.' : sentence(list.map(
-      ({ card, from, to }, i) => `${i === 0 ? 'Flytta' : 'flytta'} ${card} från ${seats[from]} till ${seats[to]}`))),
+    // ... what to do, one action a pocket or a card ...
+    actionExchange: ([a, b]) => `byt plats på ${whose(a)} och ${whose(b)} fack`,
+    actionHand: (pocket, seat) => `flytta handen i ${whose(pocket)} fack till ${whose(seat)}`,
+    actionMove: (card, from, to) => `flytta ${card} från ${seats[from]} till ${seats[to]}`,
+    actions: (list) => sentence([cap(list[0]), ...list.slice(1)]),
+    // ... and next.
+    tapNext: (seat) => `Tryck sedan på ${whose(seat)} kort.`,
+    proven: (label) => `${label} stämmer: tre fack har sina egna kort, det fjärde resten.`,
   },
 };

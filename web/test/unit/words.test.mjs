@@ -29,7 +29,7 @@ const SAMPLES = {
   done: ['Board 7'], allDealt: [32], resumed: ['board 5'], goingTo: ['12'], noBoard: [40], reading: ['a.pbn', 22],
   readSoFar: [22], readToEnd: [1], stoppedAfter: ['board 2', '"bad"'], noDeal: ['"none"'], broken: ['a.pbn', 'gone'],
   warningBefore: ['"w"'], warningAfter: ['board 2', '"w"'], warningBetween: ['board 1', 'board 2', '"w"'],
-  noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
+  dealAfter: ['board 2'], noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
   checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, { ok: 30, agree: 1, fault: 1, unchecked: 0 }],
   notChecked: [['Board 3', 'Board 7'], true], faulty: [['Board 3'], false],
   firstSymbols: [['T', 'R', 'D', 'L']], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
