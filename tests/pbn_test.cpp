@@ -129,6 +129,12 @@ TEST(PbnReader, DealerAndVulnerableRuns) {
 
 TEST(PbnReader, TagLines) {
   const std::string long_start(1022, 'x');
+  // The CR of the Board tag's line is the last byte of the first 64 KiB
+  // block, its LF the first of the next.
+  const std::string board_line = "[Board \"5\"]";
+  const std::string parted =
+      blank_filler(kInputBlock - board_line.size() - 1) + board_line + "\r\n" + deal_tag() + deal_tag();
+  EXPECT_EQ(parted.substr(kInputBlock - 1, 2), "\r\n");
   run_cases({
       written("names compare exactly; a value needs a double quote",
               "[board \"5\"]\n[Board\"5\"]\n[Board\t\"5\"]\n[dealer \"W\"]\n[Declarer \"W\"]\n"
@@ -159,6 +165,7 @@ TEST(PbnReader, TagLines) {
               "[Dealer \"W\"]\r\n[Vulnerable \"EW\"]\r\n[Deal \"" + kWorkedDealText +
                   "\"]\r\n[Board \"4\"]\r\n" + "[Deal \"" + kWorkedDealText + "\r\n",
               {16, 4}),
+      written("CR LF parted by the edge of a block", parted, {5, 1}),
   });
 }
 

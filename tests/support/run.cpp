@@ -183,7 +183,7 @@ void expect_deals_written(const std::string& file_name, std::string_view bytes,
   expect_reader_run(file_name, {file_name, std::string(bytes), deals, deals, 0});
 }
 
-std::string blank_lines(std::size_t n) {
+std::string blank_filler(std::size_t n) {
   constexpr std::size_t kLongest = 1000;
   std::string text;
   while (text.size() < n) {

@@ -112,7 +112,7 @@ inline constexpr std::size_t kInputBlock = std::size_t{1} << 16;
 
 // Blank lines of n bytes in all, none longer than a line is read: to move
 // what follows to a given place in the file, such as a block's edge.
-std::string blank_lines(std::size_t n);
+std::string blank_filler(std::size_t n);
 
 // A format as the tests know it: its extension, its reader, and whether its
 // files give dealer and vulnerability.
