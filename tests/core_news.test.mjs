@@ -62,6 +62,8 @@ const cases = [
       'exit -1']],
   ['a reader that stops, then the driver', 'set.dlm', 'Note=1\n',
     ['String [Document] not found!\n', 'no deals found.\n', 'exit -1']],
+  ['a note ("last board = 1") stays on the console', 'set.dlm',
+    '[Document]\nTo board=1\nBoard 1=hgoigfidhdmmocdgingoleeine\n', ['deal 1 dealer -1 vulnerable -1', 'exit 0']],
   ['the driver refuses the file', 'set.txt', '', ['set.txt\nFile type not supported\n', 'exit -1']],
   ['an option ignored', 'set.pbn', deal, ['option x ignored\n', 'deal 1 dealer -1 vulnerable -1', 'exit 0'], ['-x']],
 ];

@@ -112,10 +112,17 @@ TEST(CsvReader, PassesOverBlankLines) {
   std::string blank_lines = "\r\n \t\r\n";
   blank_lines += std::string(3, '\0') + " \n";
   blank_lines += std::string(1500, ' ') + "\n";  // longer than one read
+  // The CR of the first deal's line is the last byte of the first 64 KiB
+  // block, its LF the first of the next.
+  const std::string first = sample_fields() + ",1";
+  const std::string parted =
+      blank_filler(kInputBlock - first.size() - 1) + first + "\r\n" + sample_line("9");
+  EXPECT_EQ(parted.substr(kInputBlock - 1, 2), "\r\n");
   expect_reader_runs("deals.csv", {
       {"blank lines between and after deals", "\n" + sample_line("1") + blank_lines + sample_line("9") + "\r\n\n",
        deals, deals, 0},
       {"nothing but blank lines", blank_lines, kNoDeals, "", kFailureStatus},
+      {"CR LF parted by the edge of a block", parted, deals, deals, 0},
   });
 }
 

@@ -106,6 +106,11 @@ std::vector<ReaderCase> cases() {
        head + "From board=1\nProperty 01=x\nBoards 1=x\n" + board_line("Board1", kSuits) +
            board_line("xboard 1", kSuits) + board_line("Board 1", kWorked),
        last5 + w1, w1, 0},
+      // Blanks before the board word count for nothing; before "To board"
+      // they make another key.
+      {"blanks before a board key", head + "  Board 1=" + kWorkedLetters + "\n", last5 + w1, w1, 0},
+      {"blanks before the to board key",
+       "[Document]\n To board=16\n" + board_line("Board 1", kWorked), kNoDeals, "", kFailureStatus},
       {"a control byte second in the key cuts it short: no board",
        head + "\t\tBoard 1=" + kWorkedLetters + "\n" + board_line("Board 2", kSuits), last5 + s2, s2, 0},
       {"empty line and line starting with equals",

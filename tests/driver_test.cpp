@@ -121,6 +121,22 @@ TEST(InputFile, EveryExtensionReachesItsReader) {
     EXPECT_EQ(run.output_file, file_header("deal" + ext));
     EXPECT_EQ(run.status, kFailureStatus);
   }
+  // An example of each format gives its deals through its own reader and
+  // through no other: the tool must give exactly those.
+  for (const std::string name :
+       {"club-session.pbn", "club.dup", "club.dlm", "generated.csv", "club.bri", "club.dge"}) {
+    SCOPED_TRACE(name);
+    const fs::path file = fs::path(PIPSWEEP_EXAMPLES) / name;
+    const Format& own = format_of(name);
+    const std::string deals = file_text(record_reader(own.reader, file).sink);
+    ASSERT_FALSE(deals.empty());
+    for (const Format& other : formats()) {
+      if (other.reader != own.reader) {
+        EXPECT_NE(file_text(record_reader(other.reader, file).sink), deals) << "read as " << other.extension;
+      }
+    }
+    EXPECT_EQ(run_reader(name, read_file(file)).file, deals);
+  }
 }
 
 // Windows editors put a UTF-8 byte order mark before the text; it must not
@@ -274,6 +290,12 @@ TEST(Pause, WaitsAfterEachDealUntilAnsweredOrStopped) {
       {"the rest of an answer line is dropped, a q in it too", {"-p", "deals.pbn"}, "xyq\n\n\n",
        deals + b1 + ">" + b2 + ">" + b3 + ">"},
       {"Enter, then q at the second pause", {"-p", "deals.pbn"}, "\nq\n",
+       deals + b1 + ">" + b2 + ">" + b3},
+      // A line longer than the console's buffer of 4096 bytes is dropped only
+      // as far as it was read: the rest comes as the next answer.
+      {"an answer line longer than the buffer", {"-p", "deals.pbn"}, std::string(4096, 'y') + "q\n",
+       deals + b1 + ">" + b2 + ">" + b3},
+      {"a NUL byte is an answer like any other", {"-p", "deals.pbn"}, std::string("\0\nq\n", 4),
        deals + b1 + ">" + b2 + ">" + b3},
       {"-p after the file name is no option", {"deals.pbn", "-p"}, "\n", deals + b1 + b2 + b3},
       // Reading the name met the end of the input: every pause finds it at once.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,10 +27,12 @@ std::string boards(const std::vector<int>& numbers) {
   return text;
 }
 
-// A run that writes the listed boards and nothing else.
-ReaderCase written(std::string name, std::string input, const std::vector<int>& numbers) {
+// A run that writes the listed boards and nothing else, with these marks
+// (see marks_text) when given.
+ReaderCase written(std::string name, std::string input, const std::vector<int>& numbers,
+                   std::optional<std::vector<std::string>> marks = std::nullopt) {
   const std::string text = boards(numbers);
-  return {std::move(name), std::move(input), text, text, 0};
+  return {std::move(name), std::move(input), text, text, 0, std::move(marks)};
 }
 
 // A run whose only deal text is rejected with this diagnostic.
@@ -57,13 +60,18 @@ TEST(PbnReader, DealerAndVulnerabilityGiveTheBoardOfTheRotation) {
                                                          "All",  "None", "NS", "EW"};
   std::string input;
   std::vector<int> numbers;
+  // The marks are what the tags say.
+  std::vector<std::string> marks;
   for (int board = 1; board <= 16; ++board) {
-    input += tag("Dealer", std::string(1, "NESW"[(board - 1) % 4]));
-    input += tag("Vulnerable", kVulnerable[static_cast<std::size_t>(board - 1)]);
+    const std::string dealer(1, "NESW"[(board - 1) % 4]);
+    const std::string_view vulnerable = kVulnerable[static_cast<std::size_t>(board - 1)];
+    input += tag("Dealer", dealer);
+    input += tag("Vulnerable", vulnerable);
     input += deal_tag();
     numbers.push_back(board);
+    marks.push_back(dealer + " " + std::string(vulnerable));
   }
-  run_cases({written("all sixteen", input, numbers)});
+  run_cases({written("all sixteen", input, numbers, marks)});
 }
 
 TEST(PbnReader, BoardNumbers) {
@@ -96,9 +104,13 @@ TEST(PbnReader, BoardNumbers) {
   });
 }
 
+// The rotation takes a run of letters at the start of the value; the marks
+// show what the tags since the previous deal say, and the older words Both,
+// Love and "-" too, which the rotation passes over. A deal without a tag of
+// its own has no mark.
 TEST(PbnReader, DealerAndVulnerableRuns) {
   std::string dealers;
-  for (const std::string_view value : {"W", "s", "NE", "E", " S", "SS"}) {
+  for (const std::string_view value : {"W", "s", "NE", "E", " S", "SS", "N", "S"}) {
     dealers += tag("Dealer", value) + deal_tag();
   }
   std::string vulnerable = tag("Dealer", "N");
@@ -106,14 +118,23 @@ TEST(PbnReader, DealerAndVulnerableRuns) {
        {"All", "Both", "NS", "Love", "EW", "-", "NSEW", "All", "None"}) {
     vulnerable += tag("Vulnerable", value) + deal_tag();
   }
+  vulnerable += deal_tag();
   run_cases({
-      written("dealer", dealers, {8, 8, 1, 14, 14, 1}),
-      written("vulnerable", vulnerable, {13, 13, 5, 5, 9, 9, 1, 13, 1}),
+      written("dealer", dealers, {8, 8, 1, 14, 14, 1, 1, 11},
+              {{"W ?", "? ?", "N ?", "E ?", "? ?", "N ?", "N ?", "S ?"}}),
+      written("vulnerable", vulnerable, {13, 13, 5, 5, 9, 9, 1, 13, 1, 1},
+              {{"N All", "? All", "? NS", "? None", "? EW", "? None", "? None", "? All", "? None", "? ?"}}),
   });
 }
 
 TEST(PbnReader, TagLines) {
   const std::string long_start(1022, 'x');
+  // The CR of the Board tag's line is the last byte of the first 64 KiB
+  // block, its LF the first of the next.
+  const std::string board_line = "[Board \"5\"]";
+  const std::string parted =
+      blank_filler(kInputBlock - board_line.size() - 1) + board_line + "\r\n" + deal_tag() + deal_tag();
+  EXPECT_EQ(parted.substr(kInputBlock - 1, 2), "\r\n");
   run_cases({
       written("names compare exactly; a value needs a double quote",
               "[board \"5\"]\n[Board\"5\"]\n[Board\t\"5\"]\n[dealer \"W\"]\n[Declarer \"W\"]\n"
@@ -144,6 +165,7 @@ TEST(PbnReader, TagLines) {
               "[Dealer \"W\"]\r\n[Vulnerable \"EW\"]\r\n[Deal \"" + kWorkedDealText +
                   "\"]\r\n[Board \"4\"]\r\n" + "[Deal \"" + kWorkedDealText + "\r\n",
               {16, 4}),
+      written("CR LF parted by the edge of a block", parted, {5, 1}),
   });
 }
 

@@ -1,4 +1,4 @@
-#include "deal/deal.hpp"
+#include "deal/writer.hpp"
 #include "support/run.hpp"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 namespace pipsweep::testing {
 namespace {
 
-// Runs write_deal in this process with a writer of its own and a scratch
+// Runs put_deal in this process with a writer of its own and a scratch
 // output file, and captures both destinations.
 class WriterTest : public ::testing::Test {
  protected:
@@ -28,7 +28,7 @@ class WriterTest : public ::testing::Test {
   Written write(const DealVector& deal, std::int32_t board) {
     std::rewind(writer_.output_stream);
     ::testing::internal::CaptureStdout();
-    const bool bridge_deal = writer_.write_deal(deal, board);
+    const bool bridge_deal = writer_.put_deal(deal, board, kNoMarks);
     Written w{::testing::internal::GetCapturedStdout(), {}, bridge_deal};
     std::fflush(writer_.output_stream);
     const long size = std::ftell(writer_.output_stream);

@@ -1,10 +1,8 @@
-// The one deal representation every reader fills, and the writer that turns
-// a deal into its line of dealing directions.
+// The one deal representation every reader fills.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 
 namespace pipsweep {
 
@@ -40,25 +38,11 @@ struct BoardMarks {
   Vulnerability vulnerability = Vulnerability::not_given;
 };
 
-// What a run writes its deals with. The driver sets it up from the command
-// line, opens and closes the output file, and hands it to the reader.
-struct DealWriter {
-  // One symbol per HandCode, zero-terminated. -d replaces the first four;
-  // the fifth, for an unplaced card, never changes.
-  std::array<char, 6> direction_symbols{'T', 'R', 'D', 'L', '?', '\0'};
-  // The open "_pipsweep.txt".
-  std::FILE* output_stream = nullptr;
-  // Deals handed to write_deal during this run.
-  std::int32_t deals_written = 0;
-  // On with -p; the answer "q" at a pause switches it off for good.
-  bool pause_mode = false;
+// The marks of a board in a format that gives none.
+inline constexpr BoardMarks kNoMarks{};
 
-  // Writes the deal (and its board line unless board is 0) to the console
-  // and to the output stream, counts it, hands it with its marks to the
-  // display, warns when it is no bridge deal (a card without a hand, or a
-  // hand without exactly 13 cards) and pauses in pause mode. False for a
-  // deal that is no bridge deal: the reader stops.
-  bool write_deal(const DealVector& deal, std::int32_t board, BoardMarks marks = {});
-};
+// Every card has a hand and every hand 13 cards: anything else would foul
+// the board at the table.
+bool is_bridge_deal(const DealVector& deal);
 
 }  // namespace pipsweep

@@ -1,8 +1,6 @@
-#include "deal/deal.hpp"
+#include "deal/writer.hpp"
 
-#include "deal/diagnostic.hpp"
 #include "platform/console.hpp"
-#include "platform/desktop.hpp"
 
 #include <algorithm>
 #include <array>
@@ -27,8 +25,6 @@ constexpr std::size_t kDirectionLineLength = 73;
 
 // The deal as both destinations get it: its board line and direction line.
 using DealText = std::array<char, kLongestBoardLine + kDirectionLineLength>;
-// The hand of each card as written, kNoHand for every code above kWest.
-using WrittenHands = std::array<std::uint8_t, kCardCount>;
 // Cards per hand, the last entry for cards without a hand.
 using HandCounts = std::array<int, kHandCount + 1>;
 
@@ -42,10 +38,9 @@ char* put_board_line(std::int32_t board, char* out, char* room_end) {
   return out;
 }
 
-// Writes the direction line at out, and the hand of each card and the cards
-// of each hand; returns its end.
-char* put_direction_line(const DealVector& deal, const std::array<char, 6>& symbols, char* out,
-                         WrittenHands& hands, HandCounts& counts) {
+// Writes the direction line at out, and counts the cards of each hand;
+// returns its end.
+char* put_direction_line(const DealVector& deal, const std::array<char, 6>& symbols, char* out, HandCounts& counts) {
   for (int suit = 0; suit < kSuitCount; ++suit) {
     for (int rank = 0; rank < kRankCount; ++rank) {
       if (rank % kGroupSize == 0) *out++ = ' ';
@@ -53,7 +48,6 @@ char* put_direction_line(const DealVector& deal, const std::array<char, 6>& symb
       // A code out of range can only mean "not placed".
       HandCode hand = deal[card];
       if (hand < kNorth || hand > kWest) hand = kNoHand;
-      hands[card] = static_cast<std::uint8_t>(hand);
       ++counts[static_cast<std::size_t>(hand)];
       *out++ = symbols[static_cast<std::size_t>(hand)];
     }
@@ -62,12 +56,12 @@ char* put_direction_line(const DealVector& deal, const std::array<char, 6>& symb
   return out;
 }
 
-// The marks as the display takes them.
-static_assert(static_cast<int>(Vulnerability::not_given) == platform::kNotGiven);
-static_assert(static_cast<int>(Vulnerability::all) == 3);
-constexpr int display_dealer(HandCode dealer) {
-  return dealer >= kNorth && dealer <= kWest ? dealer : platform::kNotGiven;
+// Every hand 13 cards (and so none left without a hand).
+bool is_bridge_count(const HandCounts& counts) {
+  return std::all_of(counts.begin(), counts.begin() + kHandCount, [](int cards) { return cards == kRankCount; });
 }
+
+constexpr std::string_view kNotABridgeDeal = "Not a proper bridge file??\n";
 
 // True while the user wants to pause after the next deal too.
 bool pause_for_user(std::FILE* output_stream) {
@@ -82,27 +76,34 @@ bool pause_for_user(std::FILE* output_stream) {
 
 }  // namespace
 
-bool DealWriter::write_deal(const DealVector& deal, std::int32_t board, BoardMarks marks) {
+bool DealWriter::put_deal(const DealVector& deal, std::int32_t board, BoardMarks /*marks*/) {
   DealText text;
-  WrittenHands hands;
   HandCounts counts{};
   char* end = put_board_line(board, text.data(), text.data() + kLongestBoardLine);
-  end = put_direction_line(deal, direction_symbols, end, hands, counts);
+  end = put_direction_line(deal, direction_symbols, end, counts);
   const auto length = static_cast<std::size_t>(end - text.data());
-  // The console gets the deal first, then the file, then the display: a
-  // diagnostic about the deal must reach the display after it.
   std::fwrite(text.data(), 1, length, stdout);
   if (output_stream != nullptr) std::fwrite(text.data(), 1, length, output_stream);
   ++deals_written;
   std::fflush(stdout);
-  platform::show_deal(board, hands.data(), display_dealer(marks.dealer), static_cast<int>(marks.vulnerability));
-  // A bridge deal gives every card a hand and every hand 13 cards; anything
-  // else would foul the board at the table.
-  const bool bridge_deal =
-      std::all_of(counts.begin(), counts.begin() + kHandCount, [](int cards) { return cards == kRankCount; });
-  if (!bridge_deal) print_diagnostic("Not a proper bridge file??\n");
+  // The cards were counted as the line was written.
+  const bool bridge_deal = is_bridge_count(counts);
+  // Through put_text, so that a sink built on this one sees the warning too.
+  if (!bridge_deal) put_text(TextKind::diagnostic, kNotABridgeDeal);
   if (pause_mode) pause_mode = pause_for_user(output_stream);
   return bridge_deal;
+}
+
+void DealWriter::put_text(TextKind /*kind*/, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+bool is_bridge_deal(const DealVector& deal) {
+  HandCounts counts{};
+  for (const HandCode hand : deal) {
+    ++counts[hand >= kNorth && hand <= kWest ? static_cast<std::size_t>(hand) : kHandCount];
+  }
+  return is_bridge_count(counts);
 }
 
 }  // namespace pipsweep

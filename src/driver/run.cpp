@@ -1,4 +1,3 @@
-#include "deal/diagnostic.hpp"
 #include "driver/driver.hpp"
 #include "platform/desktop.hpp"
 #include "platform/directory.hpp"
@@ -20,7 +19,7 @@ constexpr char kOutputFileName[] = "_pipsweep.txt";
 // A format the tool reads: the extension that names it and its reader.
 struct FileKind {
   std::string_view extension;
-  ReadResult (*reader)(TextInput& input, DealWriter& writer);
+  ReadResult (*reader)(TextInput& input, DealSink& sink);
 };
 
 // Tested in this order.
@@ -68,9 +67,10 @@ int success_end(const char* start_directory) {
 }
 
 // Refuses a name that does not fit rather than cutting it.
-bool store_input_path(std::string_view name, PathBuffer& input_path) {
+bool store_input_path(std::string_view name, PathBuffer& input_path, DealSink& sink) {
   if (name.size() > kMaxPathLength) {
-    print_diagnostic("%.*s\nFile name too long\n", static_cast<int>(name.size()), name.data());
+    sink.put_formatted(TextKind::diagnostic, "%.*s\nFile name too long\n", static_cast<int>(name.size()),
+                       name.data());
     return false;
   }
   name.copy(input_path.data(), name.size());
@@ -78,15 +78,15 @@ bool store_input_path(std::string_view name, PathBuffer& input_path) {
   return true;
 }
 
-bool choose_input_path(const char* start_directory, PathBuffer& input_path) {
+bool choose_input_path(const char* start_directory, PathBuffer& input_path, DealSink& sink) {
   std::puts("\nSelect a bridge file(*.pbn,*.dup,*.dlm,*.csv,*.bri,*.dge)");
   std::fflush(stdout);
   input_path[0] = '\0';
   const std::string chosen = platform::choose_file(start_directory, kMaxTypedName);
   platform::set_current_directory(start_directory);
-  if (!store_input_path(chosen, input_path)) return false;
+  if (!store_input_path(chosen, input_path, sink)) return false;
   if (input_path[0] == '\0') {
-    print_diagnostic("No file name given");
+    sink.put_text(TextKind::diagnostic, "No file name given");
     return false;
   }
   return true;
@@ -107,34 +107,34 @@ int run_input(const char* operand, DealWriter& writer) {
     case platform::DirectoryResult::ok:
       break;
     case platform::DirectoryResult::too_long:
-      print_diagnostic("Current directory name too long\n");
+      writer.put_text(TextKind::diagnostic, "Current directory name too long\n");
       return failure_end();
     case platform::DirectoryResult::failed:
-      print_diagnostic("Current directory not available\n");
+      writer.put_text(TextKind::diagnostic, "Current directory not available\n");
       return failure_end();
   }
 
   // An empty operand names no file: the user is asked, as without one.
   PathBuffer input_path{};
   if (operand != nullptr && operand[0] != '\0') {
-    if (!store_input_path(operand, input_path)) return failure_end();
-  } else if (!choose_input_path(start_directory.data(), input_path)) {
+    if (!store_input_path(operand, input_path, writer)) return failure_end();
+  } else if (!choose_input_path(start_directory.data(), input_path, writer)) {
     return failure_end();
   }
 
   const FileKind* kind = file_kind(input_path.data());
   if (kind == nullptr) {
-    print_diagnostic("%s\nFile type not supported\n", input_path.data());
+    writer.put_formatted(TextKind::diagnostic, "%s\nFile type not supported\n", input_path.data());
     return failure_end();
   }
   TextInput input;
   if (!input.open(input_path.data())) {
-    print_diagnostic("can't open file %s\n", input_path.data());
+    writer.put_formatted(TextKind::diagnostic, "can't open file %s\n", input_path.data());
     return failure_end();
   }
   writer.output_stream = std::fopen(kOutputFileName, "w");
   if (writer.output_stream == nullptr) {
-    print_diagnostic("failed to open file %s for output\n", kOutputFileName);
+    writer.put_formatted(TextKind::diagnostic, "failed to open file %s for output\n", kOutputFileName);
     return failure_end();
   }
   // Large files of deals: write the output file in big blocks.
@@ -149,13 +149,13 @@ int run_input(const char* operand, DealWriter& writer) {
   // disk, is no success, whatever was written before. The deals written
   // stay in the file; the reader has said on the console where it stopped.
   const bool read_ok = !input.failed();
-  if (!read_ok) print_diagnostic("failed to read file %s\n", input_path.data());
+  if (!read_ok) writer.put_formatted(TextKind::diagnostic, "failed to read file %s\n", input_path.data());
   const bool write_ok = close_output(writer.output_stream);
   writer.output_stream = nullptr;
-  if (!write_ok) print_diagnostic("failed to write file %s\n", kOutputFileName);
+  if (!write_ok) writer.put_formatted(TextKind::diagnostic, "failed to write file %s\n", kOutputFileName);
   if (!read_ok || !write_ok) return failure_end();
   if (writer.deals_written == 0) {
-    print_diagnostic("no deals found.\n");
+    writer.put_text(TextKind::diagnostic, "no deals found.\n");
     return failure_end();
   }
   if (result == ReadResult::stopped) return failure_end();

@@ -1,4 +1,3 @@
-#include "deal/diagnostic.hpp"
 #include "driver/driver.hpp"
 
 #include <array>
@@ -37,8 +36,7 @@ void print_instructions(const DealWriter& writer) {
 
 }  // namespace
 
-int pipsweep_main(int argc, char** argv) {
-  DealWriter writer;
+int pipsweep_main(int argc, char** argv, DealWriter& writer) {
   int option = 0;
   while ((option = ::getopt(argc, argv, kOptionString)) != -1) {
     switch (option) {
@@ -54,7 +52,7 @@ int pipsweep_main(int argc, char** argv) {
         std::strncpy(writer.direction_symbols.data(), ::optarg, 4);
         break;
       default:
-        print_diagnostic("option %c ignored\n", ::optopt);
+        writer.put_formatted(TextKind::diagnostic, "option %c ignored\n", ::optopt);
         break;
     }
   }

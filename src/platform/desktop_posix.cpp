@@ -245,9 +245,4 @@ void show_message_box(const char* caption, const char* text, bool success) {
   }
 }
 
-// The console has shown the deal's lines and the diagnostics already.
-void show_deal(std::int32_t /*board*/, const std::uint8_t* /*hands*/, int /*dealer*/, int /*vulnerability*/) {}
-
-void show_diagnostic(const char* /*text*/) {}
-
 }  // namespace pipsweep::platform

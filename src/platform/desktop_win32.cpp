@@ -71,9 +71,4 @@ void show_message_box(const char* caption, const char* text, bool success) {
   ::MessageBoxIndirectA(&box);
 }
 
-// The console has shown the deal's lines and the diagnostics already.
-void show_deal(std::int32_t /*board*/, const std::uint8_t* /*hands*/, int /*dealer*/, int /*vulnerability*/) {}
-
-void show_diagnostic(const char* /*text*/) {}
-
 }  // namespace pipsweep::platform

@@ -33,22 +33,22 @@ constexpr char byte_at(std::string_view text, std::size_t i) { return i < text.s
 // Finds the board number behind the card part, which ends at position: the
 // byte there is only checked for the end of the text, then the first digit
 // after it starts the number. A sign is never read, so -12 gives 12.
-bool scan_board_number(std::string_view text, std::size_t position, std::int32_t& board) {
+bool scan_board_number(std::string_view text, std::size_t position, std::int32_t& board, DealSink& sink) {
   while (!is_end_byte(byte_at(text, position))) {
     ++position;
     if (!is_digit(byte_at(text, position))) continue;
     if (scan_decimal(text.substr(position), board) == ScanResult::number) return true;
     // Any value taken from the overflowing digits would be a board nobody
     // wrote, so such a line is refused like any other broken one.
-    return refuse("board number too large\nerror!\n");
+    return fault(sink, "board number too large\nerror!\n");
   }
-  return refuse("no board number\nerror!\n");
+  return fault(sink, "no board number\nerror!\n");
 }
 
 // Parses one line, taken up to its first zero byte. True when it held 52
-// cards and a board number; otherwise says why and returns false, leaving
-// board untouched.
-bool parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board) {
+// cards and a board number; otherwise tells the sink why and returns false,
+// leaving board untouched.
+bool parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board, DealSink& sink) {
   const std::string_view text = c_text(line);
   deal.fill(kNoHand);
   int field = 0;
@@ -60,29 +60,29 @@ bool parse_csv_line(std::string_view line, DealVector& deal, std::int32_t& board
     if (c == ',') {
       // The next suit; the comma after a hand's clubs moves on to the next
       // hand, and there is none after West.
-      if (++field == kSuitFields) return refuse("error!\n");
+      if (++field == kSuitFields) return fault(sink, "error!\n");
     } else if (const int rank = csv_rank_of(c); rank >= 0) {
-      // A card listed twice is overwritten and counted again; write_deal
+      // A card listed twice is overwritten and counted again; the sink
       // then finds the card that this leaves without a hand.
       deal[static_cast<std::size_t>(card_index(field % kSuitCount, rank))] = field / kSuitCount;
       ++cards;
     }
   }
-  if (cards != kCardCount) return refuse("%d cards!? error!\n", cards);
-  return scan_board_number(text, i, board);
+  if (cards != kCardCount) return fault(sink, "%d cards!? error!\n", cards);
+  return scan_board_number(text, i, board, sink);
 }
 
 }  // namespace
 
-ReadResult read_csv_file(TextInput& input, DealWriter& writer) {
+ReadResult read_csv_file(TextInput& input, DealSink& sink) {
   std::array<char, kLineLength> buffer;
   DealVector deal;
   std::int32_t board = 0;
   for (std::string_view line; !(line = input.next_line(buffer)).empty();) {
     // A blank line (zero bytes count as blank) holds no deal.
     if (is_blank(line)) continue;
-    if (!parse_csv_line(line, deal, board)) return ReadResult::stopped;
-    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
+    if (!parse_csv_line(line, deal, board, sink)) return ReadResult::stopped;
+    if (!sink.put_deal(deal, board, kNoMarks)) return ReadResult::stopped;
   }
   return ReadResult::complete;
 }

@@ -23,11 +23,11 @@ constexpr char record_byte(std::string_view record, std::size_t offset) {
   return offset < record.size() ? record[offset] : '\n';
 }
 
-// Fills deal from the four hand fields of one record. False, after saying
-// why (without a line end), when a hand has a fourth separator or the
-// record does not name 52 cards; deal then holds what was placed up to that
-// point.
-bool parse_dge_record(std::string_view record, DealVector& deal) {
+// Fills deal from the four hand fields of one record. False, after telling
+// the sink why (without a line end), when a hand has a fourth separator or
+// the record does not name 52 cards; deal then holds what was placed up to
+// that point.
+bool parse_dge_record(std::string_view record, DealVector& deal, DealSink& sink) {
   deal.fill(kNoHand);
   int cards = 0;
   for (HandCode hand = kNorth; hand <= kWest; ++hand) {
@@ -40,26 +40,26 @@ bool parse_dge_record(std::string_view record, DealVector& deal) {
         ++cards;
       } else if (++suit == kSuitCount) {
         // Any other byte ends a suit; a fourth one leaves the rest unread.
-        return refuse("error!");
+        return fault(sink, "error!");
       }
     }
   }
-  if (cards != kCardCount) return refuse("%d cards!? error!", cards);
+  if (cards != kCardCount) return fault(sink, "%d cards!? error!", cards);
   return true;
 }
 
 }  // namespace
 
-ReadResult read_dge_file(TextInput& input, DealWriter& writer) {
+ReadResult read_dge_file(TextInput& input, DealSink& sink) {
   std::array<char, kFixedRecordLength> buffer;
   DealVector deal;
   // Boards go by place in the file, so a faulty record uses up its number.
   std::int32_t board = 0;
   for (std::string_view record; !(record = input.next_record(buffer)).empty();) {
-    // A faulty record is still written as far as it was filled: the writer
+    // A faulty record is still written as far as it was filled: the sink
     // refuses it unless it is a whole bridge deal, and the reading stops.
-    parse_dge_record(record, deal);
-    if (!writer.write_deal(deal, ++board)) return ReadResult::stopped;
+    parse_dge_record(record, deal, sink);
+    if (!sink.put_deal(deal, ++board, kNoMarks)) return ReadResult::stopped;
   }
   return ReadResult::complete;
 }

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 
 namespace pipsweep {
@@ -65,12 +64,12 @@ bool board_key_number(std::string_view key, std::int32_t& board) {
 
 // Decodes the first 26 characters of value, each a letter "a" to "p" whose
 // high two bits give the hand of one card and whose low two bits the hand
-// of the next. False, after saying so, at the first other character (the
-// deal is then only partly written).
-bool decode_dlm_deal(std::string_view value, DealVector& deal) {
+// of the next. False, after telling the sink, at the first other character
+// (the deal is then only partly filled).
+bool decode_dlm_deal(std::string_view value, DealVector& deal, DealSink& sink) {
   for (std::size_t letter = 0; letter < kDealLetters; ++letter) {
     const char c = letter < value.size() ? value[letter] : '\0';
-    if (c < 'a' || c > 'p') return refuse("error!");
+    if (c < 'a' || c > 'p') return fault(sink, "error!");
     const int bits = c - 'a';
     deal[2 * letter] = bits / kHandCount;
     deal[2 * letter + 1] = bits % kHandCount;
@@ -80,7 +79,7 @@ bool decode_dlm_deal(std::string_view value, DealVector& deal) {
 
 }  // namespace
 
-ReadResult read_dlm_file(TextInput& input, DealWriter& writer) {
+ReadResult read_dlm_file(TextInput& input, DealSink& sink) {
   std::array<char, kLineLength> buffer;
   KeyBuffer key_buffer;
   bool document_found = false;
@@ -96,17 +95,17 @@ ReadResult read_dlm_file(TextInput& input, DealWriter& writer) {
     if (key == kLastBoardKey) {
       // A value without a number that fits in 32 bits keeps the old one.
       scan_decimal(value, last_board);
-      std::printf("last board = %d\n", last_board);
+      sink.put_formatted(TextKind::note, "last board = %d\n", last_board);
     }
     std::int32_t board = 0;
     if (!board_key_number(key, board)) continue;
     // Boards past the announced last one are not part of the set.
     if (board > last_board) return ReadResult::complete;
-    if (!decode_dlm_deal(value, deal)) return ReadResult::stopped;
-    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
+    if (!decode_dlm_deal(value, deal, sink)) return ReadResult::stopped;
+    if (!sink.put_deal(deal, board, kNoMarks)) return ReadResult::stopped;
   }
   if (!document_found) {
-    refuse("String [Document] not found!\n");
+    fault(sink, "String [Document] not found!\n");
     return ReadResult::stopped;
   }
   return ReadResult::complete;

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 
 namespace pipsweep {
@@ -68,13 +67,13 @@ std::int32_t board_in_piece(std::string_view piece) {
 
 // Decodes the card numbers at the start of text (a record's bytes before its
 // line end) into deal; every card not named goes to West. False, after
-// saying so, when a number lies outside 1 to 52 or the text is too short to
-// hold all 39 fields; deal is then partly filled.
-bool parse_numbered_hands(std::string_view text, DealVector& deal) {
+// telling the sink, when a number lies outside 1 to 52 or the text is too
+// short to hold all 39 fields; deal is then partly filled.
+bool parse_numbered_hands(std::string_view text, DealVector& deal, DealSink& sink) {
   deal.fill(kWest);
   // Fewer bytes than 39 fields: the card numbers that would stand behind the
   // text were never read.
-  if (text.size() < kNumberedHandsLength) return refuse("error!");
+  if (text.size() < kNumberedHandsLength) return fault(sink, "error!");
   std::int32_t card_number = kInitialCardNumber;
   for (int field = 0; field < kFieldsPerHand * kNumberedHands; ++field) {
     // A field without a number places the previous field's card once more.
@@ -85,7 +84,7 @@ bool parse_numbered_hands(std::string_view text, DealVector& deal) {
     } else {
       scan_decimal(text.substr(at, kFieldWidth), card_number);
     }
-    if (card_number < 1 || card_number > kCardCount) return refuse("error!");
+    if (card_number < 1 || card_number > kCardCount) return fault(sink, "error!");
     deal[static_cast<std::size_t>(card_number - 1)] = field / kFieldsPerHand;
   }
   return true;
@@ -93,7 +92,7 @@ bool parse_numbered_hands(std::string_view text, DealVector& deal) {
 
 }  // namespace
 
-ReadResult read_dup_file(TextInput& input, DealWriter& writer) {
+ReadResult read_dup_file(TextInput& input, DealSink& sink) {
   DupRecord record;
   DealVector deal;
   // 0 until a record names a first board; the boards then count on from it.
@@ -101,24 +100,24 @@ ReadResult read_dup_file(TextInput& input, DealWriter& writer) {
   while (read_dup_record(input, record)) {
     if (board == 0) {
       board = board_in_piece(record.board);
-      std::printf("First Board: %d\n", board);
+      sink.put_formatted(TextKind::note, "First Board: %d\n", board);
     } else {
       ++board;
     }
-    if (!parse_numbered_hands(before_line_end(record.hands), deal)) return ReadResult::stopped;
-    if (!writer.write_deal(deal, board)) return ReadResult::stopped;
+    if (!parse_numbered_hands(before_line_end(record.hands), deal, sink)) return ReadResult::stopped;
+    if (!sink.put_deal(deal, board, kNoMarks)) return ReadResult::stopped;
   }
   return ReadResult::complete;
 }
 
-ReadResult read_bri_file(TextInput& input, DealWriter& writer) {
+ReadResult read_bri_file(TextInput& input, DealSink& sink) {
   std::array<char, kFixedRecordLength> buffer;
   DealVector deal;
   // Boards go by place in the file.
   std::int32_t board = 0;
   for (std::string_view record; !(record = input.next_record(buffer)).empty();) {
-    if (!parse_numbered_hands(before_line_end(record), deal)) return ReadResult::stopped;
-    if (!writer.write_deal(deal, ++board)) return ReadResult::stopped;
+    if (!parse_numbered_hands(before_line_end(record), deal, sink)) return ReadResult::stopped;
+    if (!sink.put_deal(deal, ++board, kNoMarks)) return ReadResult::stopped;
   }
   return ReadResult::complete;
 }

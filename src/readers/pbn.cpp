@@ -86,10 +86,10 @@ constexpr std::array<DealByte, 256> kDealBytes = [] {
 }();
 
 // Fills the deal from a deal text such as "N:AKQ.J.T98.765 ...". False,
-// after saying why, unless it names 52 cards.
-bool parse_pbn_deal(std::string_view text, DealVector& deal) {
+// after telling the sink why, unless it names 52 cards.
+bool parse_pbn_deal(std::string_view text, DealVector& deal, DealSink& sink) {
   const std::size_t first = text.empty() ? kNotFound : kHandLetters.find(text.front());
-  if (first == kNotFound) return refuse("first direction not recognized");
+  if (first == kNotFound) return fault(sink, "first direction not recognized");
   std::array<HandCode, kSuitCount * kPlacesPerSuit> places;
   places.fill(kNoHand);
   std::size_t hand = first;
@@ -112,8 +112,8 @@ bool parse_pbn_deal(std::string_view text, DealVector& deal) {
   for (int suit = 0; suit < kSuitCount; ++suit) {
     std::copy_n(places.begin() + suit * kPlacesPerSuit, kRankCount, deal.begin() + card_index(suit, 0));
   }
-  if (fifth_suit) return refuse("error!\n");
-  if (cards != kCardCount) return refuse("%d cards!? error!\n", cards);
+  if (fifth_suit) return fault(sink, "error!\n");
+  if (cards != kCardCount) return fault(sink, "%d cards!? error!\n", cards);
   return true;
 }
 
@@ -190,8 +190,8 @@ void take_vulnerability(std::string_view text, PbnState& state) {
 }
 
 // False when the reader must stop.
-bool take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
-  if (!parse_pbn_deal(text, state.deal)) return false;
+bool take_deal(std::string_view text, PbnState& state, DealSink& sink) {
+  if (!parse_pbn_deal(text, state.deal, sink)) return false;
   const auto rotation =
       static_cast<std::size_t>(state.dealer * kVulnerabilities + static_cast<int>(state.vulnerability));
   const std::int32_t board = state.board != 0 ? state.board : kRotationBoard[rotation];
@@ -199,11 +199,11 @@ bool take_deal(std::string_view text, PbnState& state, DealWriter& writer) {
   // A Board tag, and the marks, serve the next deal only.
   state.board = 0;
   state.marks = {};
-  return writer.write_deal(state.deal, board, marks);
+  return sink.put_deal(state.deal, board, marks);
 }
 
 // False when the reader must stop.
-bool take_tag(Tag tag, std::string_view text, PbnState& state, DealWriter& writer) {
+bool take_tag(Tag tag, std::string_view text, PbnState& state, DealSink& sink) {
   switch (tag) {
     case Tag::board:
       // A value that does not begin with an integer, or one too large for a
@@ -212,7 +212,7 @@ bool take_tag(Tag tag, std::string_view text, PbnState& state, DealWriter& write
       break;
     case Tag::dealer: take_dealer(text, state); break;
     case Tag::vulnerable: take_vulnerability(text, state); break;
-    case Tag::deal: return take_deal(text, state, writer);
+    case Tag::deal: return take_deal(text, state, sink);
     case Tag::other: break;
   }
   return true;
@@ -220,7 +220,7 @@ bool take_tag(Tag tag, std::string_view text, PbnState& state, DealWriter& write
 
 }  // namespace
 
-ReadResult read_pbn_file(TextInput& input, DealWriter& writer) {
+ReadResult read_pbn_file(TextInput& input, DealSink& sink) {
   std::array<char, kLineLength> buffer;
   PbnState state;
   for (std::string_view line; !(line = input.next_line(buffer)).empty();) {
@@ -229,7 +229,7 @@ ReadResult read_pbn_file(TextInput& input, DealWriter& writer) {
     std::string_view text;
     const Tag tag = tag_of(c_text(line), rest);
     if (tag == Tag::other || !tag_text(rest, text)) continue;
-    if (!take_tag(tag, text, state, writer)) return ReadResult::stopped;
+    if (!take_tag(tag, text, state, sink)) return ReadResult::stopped;
   }
   return ReadResult::complete;
 }

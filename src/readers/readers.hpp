@@ -1,10 +1,10 @@
 // The six format readers. Each reads its format from the text input's
-// current position, hands every deal to the writer, prints its own
-// diagnostics, and returns when the input ends, the writer refuses a deal,
-// or its format is broken.
+// current position, hands every deal and every text for the user to the
+// sink (it prints nothing itself), and returns when the input ends, the
+// sink refuses a deal, or its format is broken.
 #pragma once
 
-#include "deal/deal.hpp"
+#include "deal/sink.hpp"
 #include "readers/text_input.hpp"
 
 namespace pipsweep {
@@ -17,11 +17,11 @@ enum class ReadResult {
   stopped,
 };
 
-ReadResult read_pbn_file(TextInput& input, DealWriter& writer);
-ReadResult read_dup_file(TextInput& input, DealWriter& writer);
-ReadResult read_dlm_file(TextInput& input, DealWriter& writer);
-ReadResult read_csv_file(TextInput& input, DealWriter& writer);
-ReadResult read_bri_file(TextInput& input, DealWriter& writer);
-ReadResult read_dge_file(TextInput& input, DealWriter& writer);
+ReadResult read_pbn_file(TextInput& input, DealSink& sink);
+ReadResult read_dup_file(TextInput& input, DealSink& sink);
+ReadResult read_dlm_file(TextInput& input, DealSink& sink);
+ReadResult read_csv_file(TextInput& input, DealSink& sink);
+ReadResult read_bri_file(TextInput& input, DealSink& sink);
+ReadResult read_dge_file(TextInput& input, DealSink& sink);
 
 }  // namespace pipsweep

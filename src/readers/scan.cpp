@@ -1,7 +1,5 @@
 #include "readers/scan.hpp"
 
-#include "deal/diagnostic.hpp"
-
 #include <cstdarg>
 #include <limits>
 
@@ -31,10 +29,10 @@ ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_
   return ScanResult::number;
 }
 
-bool refuse(const char* format, ...) {
+bool fault(DealSink& sink, const char* format, ...) {
   std::va_list arguments;
   va_start(arguments, format);
-  vprint_diagnostic(format, arguments);
+  sink.vput_formatted(TextKind::diagnostic, format, arguments);
   va_end(arguments);
   return false;
 }

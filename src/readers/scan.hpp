@@ -2,6 +2,8 @@
 // reader tells the user what is wrong with its input.
 #pragma once
 
+#include "deal/sink.hpp"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -65,9 +67,9 @@ enum class ScanResult { none, number, too_large };
 // When rest is given, it receives the text after the number.
 ScanResult scan_decimal(std::string_view text, std::int32_t& value, std::string_view* rest = nullptr);
 
-// Prints a reader's diagnostic, printf-style, as print_diagnostic does, and
-// returns false, a parser's answer for bad data. Each format has always ended its
-// texts as it does (some with a line end, some without): callers keep that.
-[[gnu::format(printf, 1, 2)]] bool refuse(const char* format, ...);
+// Hands the sink a reader's diagnostic, printf-style, and returns false, a
+// parser's answer for bad data. Each format has always ended its texts as it
+// does (some with a line end, some without): callers keep that.
+[[gnu::format(printf, 2, 3)]] bool fault(DealSink& sink, const char* format, ...);
 
 }  // namespace pipsweep

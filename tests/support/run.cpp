@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -150,6 +151,27 @@ void expect_reader_run(const std::string& file_name, const ReaderCase& c) {
   EXPECT_EQ(run.console, c.console);
   EXPECT_EQ(run.file, c.file);
   EXPECT_EQ(run.status, c.status);
+
+  TempDir dir;
+  const fs::path file = dir.write(file_name, c.input);
+  const Format& format = format_of(file_name);
+  // Small blocks put a block edge everywhere in the file.
+  for (const std::size_t block : {kInputBlock, std::size_t{1}, std::size_t{5}}) {
+    SCOPED_TRACE("in process, blocks of " + std::to_string(block));
+    const Recording recording = record_reader(format.reader, file, block);
+    const std::vector<RecordedDeal>& deals = recording.sink.deals;
+    // The driver ends a run without deals, or a stopped one, in failure.
+    EXPECT_EQ(console_text(recording.sink) + (deals.empty() ? kNoDeals : ""), c.console);
+    EXPECT_EQ(file_text(recording.sink), c.file);
+    EXPECT_EQ(recording.result == ReadResult::stopped || deals.empty() ? kFailureStatus : 0, c.status);
+    std::vector<std::string> marks;
+    for (const RecordedDeal& deal : deals) marks.push_back(marks_text(deal.marks));
+    if (c.marks) {
+      EXPECT_EQ(marks, *c.marks);
+    } else if (!format.gives_marks) {
+      EXPECT_EQ(marks, std::vector<std::string>(deals.size(), "? ?"));
+    }
+  }
 }
 
 void expect_reader_runs(const std::string& file_name, const std::vector<ReaderCase>& cases) {
@@ -159,6 +181,75 @@ void expect_reader_runs(const std::string& file_name, const std::vector<ReaderCa
 void expect_deals_written(const std::string& file_name, std::string_view bytes,
                           const std::string& deals) {
   expect_reader_run(file_name, {file_name, std::string(bytes), deals, deals, 0});
+}
+
+std::string blank_filler(std::size_t n) {
+  constexpr std::size_t kLongest = 1000;
+  std::string text;
+  while (text.size() < n) {
+    const std::size_t length = std::min(kLongest, n - text.size());
+    text += std::string(length - 1, ' ') + "\n";
+  }
+  return text;
+}
+
+std::span<const Format> formats() {
+  static constexpr std::array<Format, 6> kFormats{{
+      {".pbn", read_pbn_file, true},
+      {".dup", read_dup_file, false},
+      {".dlm", read_dlm_file, false},
+      {".csv", read_csv_file, false},
+      {".bri", read_bri_file, false},
+      {".dge", read_dge_file, false},
+  }};
+  return kFormats;
+}
+
+const Format& format_of(std::string_view file_name) {
+  for (const Format& format : formats()) {
+    if (file_name.ends_with(format.extension)) return format;
+  }
+  ADD_FAILURE() << "no format for " << file_name;
+  return formats().front();
+}
+
+Recording record_reader(ReadResult (*reader)(TextInput&, DealSink&), const fs::path& file, std::size_t block_size) {
+  Recording recording;
+  TextInput input;
+  EXPECT_TRUE(input.open(file.c_str())) << file;
+  input.set_block_size(block_size);
+  recording.result = reader(input, recording.sink);
+  return recording;
+}
+
+std::string console_text(const RecordingSink& sink) {
+  std::string text;
+  std::size_t next_text = 0;
+  for (std::size_t deals = 0; deals <= sink.deals.size(); ++deals) {
+    for (; next_text < sink.texts.size() && sink.texts[next_text].after_deals == deals; ++next_text) {
+      text += sink.texts[next_text].text;
+    }
+    if (deals == sink.deals.size()) break;
+    const RecordedDeal& deal = sink.deals[deals];
+    text += deal_text(deal.deal, deal.board);
+    if (!deal.bridge_deal) text += kNotABridgeDeal;
+  }
+  return text;
+}
+
+std::string file_text(const RecordingSink& sink) {
+  std::string text;
+  for (const RecordedDeal& deal : sink.deals) text += deal_text(deal.deal, deal.board);
+  return text;
+}
+
+std::string marks_text(const BoardMarks& marks) {
+  static constexpr std::array<std::string_view, 4> kVulnerabilities{"None", "NS", "EW", "All"};
+  const bool dealer_given = marks.dealer >= kNorth && marks.dealer <= kWest;
+  const auto vulnerability = static_cast<std::size_t>(marks.vulnerability);
+  const bool vulnerability_given = marks.vulnerability != Vulnerability::not_given;
+  return std::string(1, dealer_given ? "NESW"[marks.dealer] : '?') + " " +
+         std::string(vulnerability_given ? kVulnerabilities[vulnerability] : "?");
 }
 
 std::string direction_line(const DealVector& deal) {

@@ -1,12 +1,17 @@
 // Runs the built pipsweep binary the way a user does and captures what it
-// leaves behind: console text, message text, exit status and _pipsweep.txt.
+// leaves behind: console text, message text, exit status and _pipsweep.txt;
+// and runs a reader in this process, recording what it hands over.
 #pragma once
 
 #include "deal/deal.hpp"
+#include "readers/readers.hpp"
+#include "support/recording.hpp"
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,15 +90,60 @@ struct ReaderCase {
   std::string console;  // after the "Bridge file: ..." line
   std::string file;     // after the header
   int status = 0;
+  // The marks of each deal as marks_text gives them. When not given, every
+  // deal of a format without marks must come without, and a PBN's are not
+  // looked at.
+  std::optional<std::vector<std::string>> marks = std::nullopt;
 };
 
-// Runs the case on a file of that name; compares console, file and status.
+// Runs the case on a file of that name, compares console, file and status;
+// then runs its reader in this process, in blocks of several sizes, and
+// compares what it hands the sink with the same console, file and status,
+// and the marks.
 void expect_reader_run(const std::string& file_name, const ReaderCase& c);
 void expect_reader_runs(const std::string& file_name, const std::vector<ReaderCase>& cases);
 
 // The run writes exactly these deal lines to both destinations and succeeds.
 void expect_deals_written(const std::string& file_name, std::string_view bytes,
                           const std::string& deals);
+
+// The text input's block size: files are read 64 KiB at a time.
+inline constexpr std::size_t kInputBlock = std::size_t{1} << 16;
+
+// Blank lines of n bytes in all, none longer than a line is read: to move
+// what follows to a given place in the file, such as a block's edge.
+std::string blank_filler(std::size_t n);
+
+// A format as the tests know it: its extension, its reader, and whether its
+// files give dealer and vulnerability.
+struct Format {
+  std::string_view extension;
+  ReadResult (*reader)(TextInput& input, DealSink& sink);
+  bool gives_marks;
+};
+std::span<const Format> formats();
+// The format of a file name, by its extension; fails the test for none.
+const Format& format_of(std::string_view file_name);
+
+struct Recording {
+  RecordingSink sink;
+  ReadResult result = ReadResult::complete;
+};
+
+// Runs the reader in this process on the file, read in blocks of
+// block_size bytes.
+Recording record_reader(ReadResult (*reader)(TextInput&, DealSink&), const std::filesystem::path& file,
+                        std::size_t block_size = kInputBlock);
+
+// What the console writer makes of a recording: every deal's lines (default
+// symbols), the warning after one that is no bridge deal, every text where
+// it came; and what _pipsweep.txt gets after its header.
+std::string console_text(const RecordingSink& sink);
+std::string file_text(const RecordingSink& sink);
+
+// A deal's marks: the dealer (N, E, S, W) and the vulnerability (None, NS,
+// EW, All), each "?" when not given, e.g. "W All" or "? None".
+std::string marks_text(const BoardMarks& marks);
 
 // The direction line (72 characters and a line end) for a deal, with the
 // default symbols.

@@ -1,6 +1,4 @@
-#include "deal/diagnostic.hpp"
-
-#include "platform/desktop.hpp"
+#include "deal/sink.hpp"
 
 #include <cstddef>
 #include <cstdio>
@@ -8,16 +6,15 @@
 
 namespace pipsweep {
 
-void print_diagnostic(const char* format, ...) {
+void DealSink::put_formatted(TextKind kind, const char* format, ...) {
   std::va_list arguments;
   va_start(arguments, format);
-  vprint_diagnostic(format, arguments);
+  vput_formatted(kind, format, arguments);
   va_end(arguments);
 }
 
-void vprint_diagnostic(const char* format, std::va_list arguments) {
-  // Formatted once, so that the console and the display get the same bytes;
-  // a file name in the text makes its length unknown beforehand.
+void DealSink::vput_formatted(TextKind kind, const char* format, std::va_list arguments) {
+  // A file name in the text makes its length unknown beforehand.
   std::va_list measuring;
   va_copy(measuring, arguments);
   const int length = std::vsnprintf(nullptr, 0, format, measuring);
@@ -25,8 +22,7 @@ void vprint_diagnostic(const char* format, std::va_list arguments) {
   if (length < 0) return;
   std::string text(static_cast<std::size_t>(length), '\0');
   std::vsnprintf(text.data(), text.size() + 1, format, arguments);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  platform::show_diagnostic(text.c_str());
+  put_text(kind, text);
 }
 
 }  // namespace pipsweep
