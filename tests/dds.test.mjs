@@ -110,7 +110,7 @@ test('par from hand-made tables', () => {
   }
 });
 
-test('what the solver refuses, and why', () => {
+test('what the solver refuses, and why', async () => {
   const [deal] = generatedDeals(1, 1);
   const twelve = Uint8Array.from(deal.hands, (seat, card) => (card === 0 ? (seat + 1) % 4 : seat));
   const cases = [
@@ -123,6 +123,7 @@ test('what the solver refuses, and why', () => {
     [() => solver.par(GAME.map((count, i) => (i === 7 ? 14 : count)), N, NONE), 'A number of tricks is not 0 to 13'],
   ];
   for (const [call, message] of cases) assert.throws(call, { message });
+  await assert.rejects(async () => makeSolver(await createDds(), 29), { message: 'Too little memory for the solver' });
   // Still answers after a refusal.
   assert.equal(solver.par(GAME, N, NONE).score, 420);
 });

@@ -5,9 +5,12 @@
 //   <20 tricks as hex digits> <par score from NS's side> <par contracts>
 // tricks by declarer N E S W, each strains NT S H D C; the contracts as DDS
 // writes them ("4S-NS", "5C*-EW-2", "pass"). The WebAssembly build prints
-// the same lines from the same wrapper (tests/dds.test.mjs).
+// the same lines from the same wrapper (tests/dds.test.mjs). With --times,
+// each line ends with the processor time the deal took, in milliseconds
+// (bench/dds.mjs).
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -35,8 +38,13 @@ bool parse(const std::string& line, std::uint8_t* hands, int& dealer, int& vulne
 
 }  // namespace
 
-int main() {
-  solver_start();
+int main(int argc, char** argv) {
+  const bool times = argc == 2 && std::string(argv[1]) == "--times";
+  if (argc > 1 && !times) {
+    std::fprintf(stderr, "usage: %s [--times] < deals\n", argv[0]);
+    return EXIT_FAILURE;
+  }
+  solver_start(0);  // DDS's own choice of memory, which never fails
   std::string line;
   int number = 0;
   while (std::getline(std::cin, line)) {
@@ -49,6 +57,7 @@ int main() {
       return EXIT_FAILURE;
     }
     SolverAnswer answer{};
+    const std::clock_t started = std::clock();
     const int result = solver_solve(hands, dealer, vulnerability, &answer);
     if (result != kSolverDone) {
       char message[kSolverMessageSize];
@@ -60,6 +69,7 @@ int main() {
     for (const int tricks : answer.tricks) out += kHexDigits[tricks];
     out += ' ' + std::to_string(answer.par_score);
     for (int i = 0; i < answer.par_count; ++i) out += std::string(" ") + answer.par_contracts[i];
+    if (times) out += ' ' + std::to_string((std::clock() - started) * 1000 / CLOCKS_PER_SEC);
     std::cout << out << '\n';
   }
   return EXIT_SUCCESS;

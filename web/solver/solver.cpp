@@ -46,10 +46,11 @@ int par_of(ddTableResults& table, int dealer, int vulnerability, SolverAnswer* a
 
 extern "C" {
 
-int solver_start(void) {
-  // 0, 0: as much memory and as many threads as DDS finds (one thread in
-  // this build).
-  SetResources(0, 0);
+int solver_start(int memory_mb) {
+  // Below that DDS sets up no thread, and every solve fails.
+  if (memory_mb != 0 && memory_mb < kSolverLeastMemory) return kSolverTooLittleMemory;
+  // Threads 0: as many as DDS finds, which is one in this build.
+  SetResources(memory_mb, 0);
   return kSolverDone;
 }
 
@@ -106,6 +107,9 @@ void solver_message(int code, char* text) {
       break;
     case kSolverBadTricks:
       own = "A number of tricks is not 0 to 13";
+      break;
+    case kSolverTooLittleMemory:
+      own = "Too little memory for the solver";
       break;
     default:
       ErrorMessage(code, text);

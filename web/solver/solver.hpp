@@ -38,9 +38,14 @@ inline constexpr int kSolverNotADeal = -1001;
 inline constexpr int kSolverBadDealer = -1002;
 inline constexpr int kSolverBadVulnerability = -1003;
 inline constexpr int kSolverBadTricks = -1004;
+inline constexpr int kSolverTooLittleMemory = -1005;
 
-// Sets the solver up (memory for one thread): once, before solver_solve.
-int solver_start(void);
+// Sets the solver up, once, before solver_solve: one thread, and the memory
+// for its transposition table. memory_mb 0 lets DDS choose (where there is
+// room, its large table: up to 160 MB, about a fifth faster); 30 to 120
+// gives the small table (up to 30 MB); below 30 is refused.
+inline constexpr int kSolverLeastMemory = 30;
+int solver_start(int memory_mb);
 
 // The table and par of a deal. hands: 52 hand codes (0 N, 1 E, 2 S, 3 W) by
 // card index, suit * 13 + rank, suits S H D C, ranks ace to two; thirteen

@@ -9,7 +9,6 @@ import { HANDS, SEATS } from './cards.js';
 export const STRAINS = ['NT', 'S', 'H', 'D', 'C'];
 // A strain in a contract, as DDS and PBN's ParContract write it.
 const STRAIN_LETTERS = 'NSHDC';
-export const SIDES = ['NS', 'EW'];
 
 // DDS's par contract: level, strain, "*" if doubled, the declarer or
 // declarers, then overtricks or undertricks. "3N-NS", "4S-N+1", "5C*-EW-2",

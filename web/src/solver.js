@@ -19,9 +19,10 @@ const DONE = 1;
 // each returning { tricks, score, contracts }: tricks[declarer * 5 + strain]
 // (N E S W; NT S H D C), score from North-South's side, contracts as DDS
 // writes them ("4S*-EW-1", "3N-NS+1", "pass"). Throws on DDS's or the
-// wrapper's refusal, with its text.
-export function makeSolver(module) {
-  module._solver_start();
+// wrapper's refusal, with its text. memoryMB: see solver_start in
+// solver.hpp; 0, DDS's choice, takes up to about 175 MB, 100 about 35 MB
+// and a fifth more time.
+export function makeSolver(module, memoryMB = 0) {
   const answer = module._malloc(ANSWER_BYTES);
   const hands = module._malloc(CARDS);
   const message = module._malloc(MESSAGE_BYTES);
@@ -30,17 +31,20 @@ export function makeSolver(module) {
     const end = bytes.indexOf(0);
     return String.fromCharCode(...bytes.subarray(0, end < 0 ? most : end));
   };
+  const check = (code) => {
+    if (code === DONE) return;
+    module._solver_message(code, message);
+    throw new Error(text(message, MESSAGE_BYTES));
+  };
   // The heap's views are new after the memory grows: taken after each call.
   const read = (code) => {
-    if (code !== DONE) {
-      module._solver_message(code, message);
-      throw new Error(text(message, MESSAGE_BYTES));
-    }
+    check(code);
     const ints = module.HEAP32.subarray(answer / 4, answer / 4 + COUNT + 1);
     const contracts = [];
     for (let i = 0; i < ints[COUNT]; ++i) contracts.push(text(answer + CONTRACTS_AT + i * CONTRACT_BYTES, CONTRACT_BYTES));
     return { tricks: Array.from(ints.subarray(0, TRICKS)), score: ints[SCORE], contracts };
   };
+  check(module._solver_start(memoryMB));
   return {
     solve(handCodes, dealer, vulnerability) {
       module.HEAPU8.set(handCodes, hands);
