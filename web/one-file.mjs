@@ -56,7 +56,10 @@ const generated = {
   'pipsweep.js': readFileSync(coreJs, 'utf8'),
   'src/main.js': await bundle('src/main.js'),
   'src/worker.js': await bundle('src/worker.js'),
-  'dds.js': readFileSync(ddsJs, 'utf8'),
+  // Its licence asks for the notice to go with it.
+  'dds.js': '// DDS 2.9.0, the double-dummy solver: Copyright (C) 2006-2014 Bo Haglund, 2014-2018 Bo Haglund\n'
+    + '// and Soren Hein. Apache License 2.0, https://www.apache.org/licenses/LICENSE-2.0\n'
+    + readFileSync(ddsJs, 'utf8'),
   'src/solver-worker.js': await bundle('src/solver-worker.js'),
 };
 const text = (name) => generated[name] ?? readFileSync(join(here, name), 'utf8');
