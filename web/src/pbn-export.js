@@ -29,8 +29,10 @@ export function pbnDeal(hands) {
 // it did not give them (the usual ones for the number are written then),
 // analysis (analysis.js) or nothing. comment: a text for the file's first
 // lines (each of its lines a comment line), or nothing.
+// The file is no "% EXPORT" one: that would want the players, the
+// contract and the result too.
 export function exportPbn({ boards, event, site, date, comment }) {
-  const lines = ['% PBN 2.1', '% EXPORT'];
+  const lines = ['% PBN 2.1'];
   if (comment !== undefined) lines.push(...comment.split(/\r?\n/).map((line) => `% ${line}`));
   for (const { number, hands, dealer, vulnerability, analysis } of boards) {
     const marks = boardMarks(number, dealer, vulnerability);

@@ -45,7 +45,7 @@ test('a session: marks as given, marks from the number, none without a number; a
   });
   assert.ok(text.endsWith('\r\n'));
   assert.deepEqual(lines(text), [
-    '% PBN 2.1', '% EXPORT', '% pipsweep 1.2 ab12',
+    '% PBN 2.1', '% pipsweep 1.2 ab12',
     '',
     '[Event "Tuesday \\"Pairs\\""]', '[Site "C:\\\\Club"]', '[Date "2024.03.12"]',
     '[Board "1"]', '[Dealer "S"]', '[Vulnerable "All"]', `[Deal "${DEAL}"]`,
@@ -63,7 +63,6 @@ test('a session: marks as given, marks from the number, none without a number; a
 
 test('the comment: none, or each of its lines a comment line', () => {
   const session = { event: '', site: '', date: '', boards: [] };
-  assert.equal(exportPbn(session), '% PBN 2.1\r\n% EXPORT\r\n');
-  assert.equal(exportPbn({ ...session, comment: 'one\ntwo\r\nthree' }),
-    '% PBN 2.1\r\n% EXPORT\r\n% one\r\n% two\r\n% three\r\n');
+  assert.equal(exportPbn(session), '% PBN 2.1\r\n');
+  assert.equal(exportPbn({ ...session, comment: 'one\ntwo\r\nthree' }), '% PBN 2.1\r\n% one\r\n% two\r\n% three\r\n');
 });
