@@ -23,8 +23,8 @@ install_missing
 # Debian's Emscripten finds its Node modules only here.
 export NODE_PATH=/usr/share/nodejs
 
-if [ ! -x "$native/pipsweep" ]; then
-  cmake -S . -B "$native" && cmake --build "$native" -j2 --target pipsweep
+if [ ! -x "$native/pipsweep" ] || [ ! -x "$native/pipsweep_dds_reference" ]; then
+  cmake -S . -B "$native" && cmake --build "$native" -j2 --target pipsweep pipsweep_dds_reference
 fi
 emcmake cmake -S . -B build-web -DPIPSWEEP_WERROR=ON
 cmake --build build-web -j2
@@ -42,6 +42,13 @@ EOF
 # What the core hands the page besides the console: deals with their marks,
 # and diagnostics, in order.
 PIPSWEEP_CORE=build-web/core/pipsweep.js node --test tests/core_news.test.mjs
+# The double-dummy solver as the page's workers run it (dds.js) against the
+# native reference on 1,000 generated deals, the two side by side on the
+# two cores; par from hand-made tables.
+PIPSWEEP_DDS=build-web/dds/dds.js PIPSWEEP_DDS_REFERENCE="$native/pipsweep_dds_reference" \
+  node --test tests/dds.test.mjs
+# The page's PBN export, read back by the native tool.
+PIPSWEEP_CORE=build-web/core/pipsweep.js PIPSWEEP_NATIVE="$native/pipsweep" node --test tests/pbn_export.test.mjs
 
 # The page's build installed web/node_modules from the lock file.
 # The page's rules without a browser, and how many planted faults their

@@ -1,11 +1,13 @@
 // Builds the page as one file, index.html, that works alone: copied
 // anywhere, sent by mail, opened from disk. Its styles, scripts, pictures,
-// the example and the core with its WebAssembly are all inside it. Beside
+// the example, the core and the double-dummy solver with their WebAssembly
+// are all inside it. Beside
 // it go the files only a served page asks for: the manifest, its icons and
 // the service worker.
-//   node web/one-file.mjs OUT_DIR CORE_JS EXAMPLE
+//   node web/one-file.mjs OUT_DIR CORE_JS EXAMPLE DDS_JS
 // CORE_JS is the core as Emscripten builds it (pipsweep.js); EXAMPLE the
-// deal file the page's "Open the example" deals.
+// deal file the page's "Open the example" deals; DDS_JS the solver as
+// Emscripten builds it (dds.js).
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join, resolve } from 'node:path';
@@ -15,8 +17,8 @@ import { build } from 'esbuild';
 // Node 18 (Debian 12's) has no import.meta.dirname.
 const here = dirname(fileURLToPath(import.meta.url));
 const res = resolve(here, '../res');
-const [outDir, coreJs, example] = process.argv.slice(2).map((path) => resolve(path));
-if (example === undefined) throw new Error('usage: node one-file.mjs OUT_DIR CORE_JS EXAMPLE');
+const [outDir, coreJs, example, ddsJs] = process.argv.slice(2).map((path) => resolve(path));
+if (ddsJs === undefined) throw new Error('usage: node one-file.mjs OUT_DIR CORE_JS EXAMPLE DDS_JS');
 
 const fail = (message) => {
   console.error(`one-file.mjs: ${message}`);
@@ -54,6 +56,11 @@ const generated = {
   'pipsweep.js': readFileSync(coreJs, 'utf8'),
   'src/main.js': await bundle('src/main.js'),
   'src/worker.js': await bundle('src/worker.js'),
+  // Its licence asks for the notice to go with it.
+  'dds.js': '// DDS 2.9.0, the double-dummy solver: Copyright (C) 2006-2014 Bo Haglund, 2014-2018 Bo Haglund\n'
+    + '// and Soren Hein. Apache License 2.0, https://www.apache.org/licenses/LICENSE-2.0\n'
+    + readFileSync(ddsJs, 'utf8'),
+  'src/solver-worker.js': await bundle('src/solver-worker.js'),
 };
 const text = (name) => generated[name] ?? readFileSync(join(here, name), 'utf8');
 const bytes = (name) => readFileSync(join(name.endsWith('.png') ? res : here, name));

@@ -37,7 +37,7 @@ function swappedText({ holds, sure }, words) {
   const cycles = cyclesOf(holds);
   if (!sure) {
     const first = holds.findIndex((seat, pocket) => seat !== pocket);
-    return `${c.mixed} ${c.tapFirst(first)}`;
+    return [c.mixed, c.tapFirst(first)].join(words.sentenceGap);
   }
   if (cycles.every((cycle) => cycle.length === 2)) {
     const parts = cycles.map(([a, b]) => c.exchanged(a, b));
@@ -50,7 +50,7 @@ function movedText(result, words) {
   const c = words.check;
   if (result.card >= 0) return c.movedCard({ ...result, card: cardLabel(result.card, words) });
   const found = result.points === null && result.suit >= 0 ? c.movedSuit(result) : c.moved(result);
-  return `${found} ${c.tapFirst(result.to)}`;
+  return [found, c.tapFirst(result.to)].join(words.sentenceGap);
 }
 
 // The blind check's answer as one text. label: what the page calls the
@@ -64,7 +64,8 @@ export function blindText(result, words, label, labelOf) {
       return result.field === 'suits' ? c.recountSuits(seatList(words, result.seats))
         : c.recount({ ...result, names: seatList(words, result.seats) });
     case 'agree':
-      return [c.agree(judgedText(result.judged, words)), ...result.alike.map(([a, b]) => c.alike(a, b)), c.proveIt].join(' ');
+      return [c.agree(judgedText(result.judged, words)), ...result.alike.map(([a, b]) => c.alike(a, b)), c.proveIt]
+        .join(words.sentenceGap);
     default:
   }
   switch (result.kind) {
@@ -72,7 +73,7 @@ export function blindText(result, words, label, labelOf) {
     case 'turned': return c.turned(result);
     case 'swapped': return swappedText(result, words);
     case 'other': return c.other({ label: labelOf(result.deal) });
-    default: return `${c.differs(result)} ${c.tapFirst(result.first)}`;
+    default: return [c.differs(result), c.tapFirst(result.first)].join(words.sentenceGap);
   }
 }
 
@@ -95,5 +96,5 @@ export function exactText(assessment, words, label) {
   const parts = [...pockets];
   if (actions.length > 0) parts.push(c.actions(actions));
   if (assessment.next >= 0) parts.push(c.tapNext(assessment.next));
-  return parts.join(' ');
+  return parts.join(words.sentenceGap);
 }

@@ -84,7 +84,7 @@ function drawSummary(state, words, cursor) {
   const named = atEnd ? [boardsNamed(state, words, ['fault'], words.faulty),
     boardsNamed(state, words, [''], words.notChecked)].filter((text) => text !== '') : [];
   const text = words.summary(state.sequence.length, counts);
-  summary.textContent = named.length === 0 ? text : `${text}${words.summaryThen}${named.join(' ')}`;
+  summary.textContent = named.length === 0 ? text : `${text}${words.summaryThen}${named.join(words.sentenceGap)}`;
 }
 
 function drawTops(state, words, deal, key, cursor) {

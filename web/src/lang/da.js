@@ -30,6 +30,7 @@ const turnBack = ['', 'Flyt hver hånd én lomme mod uret.', 'Byt Nords og Syds 
 export default {
   tag: 'da',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // da: the seats' initials (Nord, Øst, Syd, Vest), Ø written O: each symbol is one byte; the command line's D is the dame.
   handLetters: 'NOSV',

@@ -27,6 +27,7 @@ const turnBack = ['', 'Stecken Sie jede Hand ein Fach gegen den Uhrzeigersinn we
 export default {
   tag: 'de',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // de: the seats' initials (Nord, Ost, Süd, West); the command line's D is the Dame.
   handLetters: 'NOSW',

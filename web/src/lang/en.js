@@ -26,6 +26,8 @@ const turnBack = ['', 'Move each hand one pocket anticlockwise.', 'Exchange Nort
 export default {
   tag: 'en',
   grammarTag: TAG,
+  // Between two sentences.
+  sentenceGap: ' ',
   seats,
   // The hand letters the command line writes: T, R, D and L, none an index of an English card.
   handLetters: 'TRDL',
@@ -244,9 +246,9 @@ export default {
       if (by.count) parts.push(off(by.count, 'card', 'cards'));
       if (by.hcp) parts.push(off(by.hcp, 'point', 'points'));
       for (const [i, field] of ['spades', 'hearts', 'diamonds', 'clubs'].entries()) {
-        if (by[field]) parts.push(`${Math.abs(by[field])} ${by[field] > 0 ? 'more' : 'fewer'} ${suitNames[i]}`);
+        if (by[field]) parts.push(off(by[field], suitNames[i].slice(0, -1), suitNames[i]));
       }
-      return `${seats[seat]} has ${parts.join(' and ')}`;
+      return `${seats[seat]} has ${list(parts)}`;
     })),
     tapFirst: (seat) => `Tap ${seats[seat]}'s cards first.`,
     // The exact check: what a pocket holds ...

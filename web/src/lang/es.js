@@ -33,6 +33,7 @@ const turnBack = ['', 'Pase cada mano un bolsillo en sentido antihorario.', 'Cam
 export default {
   tag: 'es',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // es: the seats' initials (Norte, Este, Sur, Oeste); none is an index of a Spanish card (A K Q J).
   handLetters: 'NESO',

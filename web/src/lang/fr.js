@@ -33,6 +33,7 @@ const turnBack = ['', 'Décalez chaque main d\'une poche dans le sens antihorair
 export default {
   tag: 'fr',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // fr: the seats' initials (Nord, Est, Sud, Ouest); the command line's R and D are the roi and the dame.
   handLetters: 'NESO',

@@ -31,6 +31,7 @@ const turnBack = ['', 'Sposta ogni mano di una tasca in senso antiorario.', 'Sca
 export default {
   tag: 'it',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // it: the seats' initials (Nord, Est, Sud, Ovest); the command line's R and D are the re and the donna.
   handLetters: 'NESO',

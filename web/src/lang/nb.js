@@ -30,6 +30,7 @@ const turnBack = ['', 'Flytt hver hånd én lomme mot klokka.', 'Bytt Nords og S
 export default {
   tag: 'nb',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // nb: the seats' initials (Nord, Øst, Syd, Vest), Ø written O: each symbol is one byte; the command line's D is the dame.
   handLetters: 'NOSV',

@@ -26,6 +26,7 @@ const turnBack = ['', 'Schuif elke hand één vak tegen de klok in.', 'Verwissel
 export default {
   tag: 'nl',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // nl: the seats' initials (Noord, Oost, Zuid, West); none is an index of a Dutch card (A H V B).
   handLetters: 'NOZW',

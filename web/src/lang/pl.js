@@ -37,6 +37,7 @@ const turnBack = ['', 'Przełóż każdą rękę o jedną kieszeń przeciwnie do
 export default {
   tag: 'pl',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // pl: the seats' letters as Polish diagrams write them, but Z (Zachód) for West: W is the walet.
   handLetters: 'NESZ',

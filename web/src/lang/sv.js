@@ -29,6 +29,7 @@ const turnBack = ['', 'Flytta varje hand ett fack moturs.', 'Byt Nords och Syds 
 export default {
   tag: 'sv',
   grammarTag: TAG,
+  sentenceGap: ' ',
   seats,
   // sv: the seats' initials (Nord, Öst, Syd, Väst), Ö written O: each symbol is one byte; the command line's D is the dam.
   handLetters: 'NOSV',

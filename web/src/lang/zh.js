@@ -27,6 +27,8 @@ const turnBack = ['', '请把每家的牌按逆时针方向移一格。', '请�
 export default {
   tag: 'zh',
   grammarTag: TAG,
+  // Full-width stops need no space after them.
+  sentenceGap: '',
   seats,
   // zh: the seats as Chinese diagrams letter them, N E S W: a symbol is one byte, so 北 东 南 西 cannot be one.
   handLetters: 'NESW',

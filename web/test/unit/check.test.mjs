@@ -265,6 +265,12 @@ describe('English sentences', () => {
   for (const [hands, entries, expected] of rows) test(expected, () => assert.equal(blind(hands, entries), expected));
   test('another board', () => assert.equal(blind(BOARD, counted(STRONG), [{ deal: 6, hands: STRONG }]),
     'These are the hands of Board 7: deal this board again.'));
+  test('suit lengths off, each part said once', () => {
+    const hands = Uint8Array.from(EW_ALIKE);
+    [hands[card('S2')], hands[card('H4')]] = [hands[card('H4')], hands[card('S2')]];
+    assert.equal(blind(EW_ALIKE, withSuits(hands)), 'East has 1 spade too many and 1 heart too few; South has 1 spade '
+      + 'too few and 1 heart too many. Tap East\'s cards first.');
+  });
   test('a card named by its suit and points', () => {
     const hands = Uint8Array.from(BOARD);
     hands[card('SK')] = E;
