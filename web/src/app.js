@@ -4,18 +4,24 @@
 // services are handed in (the storage, the core's runner, the cues, the
 // drawing and the words) so that nothing here reaches for the page itself,
 // and a test can hand in its own.
-import { clampCopies, DONE, NOT_STARTED, runLength } from './session.js';
 import * as dealing from './dealing.js';
 import * as checking from './checking.js';
 import {
   endRun, failRun, startRun, takeDeals, takeKey,
 } from './reading.js';
-import { placeRecord } from './keeping.js';
-import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
+import { analysesRecord, placeRecord, restoreAnalyses } from './keeping.js';
+import { analysisJobs, takeAnalysis } from './analysing.js';
+import {
+  DONE, MAX_PRINT_BOARDS, NOT_STARTED, clampCopies, rangeBoards, runLength,
+} from './session.js';
 import { symbolsText } from './symbols.js';
 import { cryptoSource, randomSet } from './random-deals.js';
 import { fingerprint } from './fingerprint.js';
 import { exportPbn } from './pbn-export.js';
+import { firstTags, pbnDate } from './deal-text.js';
+
+// The start of a file read for its Event, Site and Date.
+const FILE_HEAD_BYTES = 1 << 16;
 
 // Today on this device, as YYYY-MM-DD.
 function today() {
@@ -27,9 +33,26 @@ function today() {
 const fileName = (text) => text.replace(/[\\/:*?"<>|\u0000-\u001f]+/g, '-').trim();
 
 export function createApp(state, {
-  store, runCore, cues, render, words, crypto = globalThis.crypto,
+  store, runCore, cues, render, words, crypto = globalThis.crypto, solver = null,
 }) {
   const hasDeals = () => dealing.hasDeals(state);
+
+  // The double-dummy solver, started when a board first wants it; each
+  // answer is kept with the file and drawn.
+  let analyser = null;
+  function answer(job, data) {
+    if (!takeAnalysis(state, job, data)) return;
+    if (data.analysis !== undefined) store.keepAnalyses(state.file.key, analysesRecord(state));
+    render();
+  }
+  // The boards of the session still to analyse, the board shown first.
+  function analyse() {
+    if (solver === null || state.file?.key == null) return;
+    const jobs = analysisJobs(state);
+    if (jobs.length === 0 && analyser === null) return;
+    analyser ??= solver(answer);
+    analyser.want(jobs);
+  }
 
   function keepPlace() {
     const record = placeRecord(state);
@@ -60,6 +83,7 @@ export function createApp(state, {
         key(key) {
           if (id !== state.run.id || state.run.keyKnown) return;
           takeKey(state, id, key, store.place(key));
+          restoreAnalyses(state, store.analyses(key));
           render();
         },
         deals(deals, warnings) {
@@ -74,6 +98,7 @@ export function createApp(state, {
     }
     if (result === null) return;
     if (endRun(state, id, result)) cues.stayAwake();
+    analyse();
     render();
     await fingerprintFile(file, result.deals);
   }
@@ -123,6 +148,7 @@ export function createApp(state, {
   const move = (change, { cued = false } = {}) => (...args) => {
     if (state.notes.dealtBefore !== null || !change(state, ...args)) return false;
     keepPlace();
+    analyse();
     render();
     if (cued) cue();
     if (dealing.cursorAt(state) === DONE) noteDealt();
@@ -148,6 +174,7 @@ export function createApp(state, {
     state.check = null;
     state.position = 0;
     state.wanted = null;
+    state.analyses = new Map();
     // Notes of the file before go with it.
     Object.assign(state.notes, {
       resumed: null,
@@ -220,6 +247,7 @@ export function createApp(state, {
       if (state.deals !== null) {
         dealing.resequence(state);
         keepPlace();
+        analyse();
       }
       render();
     },
@@ -298,6 +326,34 @@ export function createApp(state, {
       });
       await open(`${fileName(words().setName(event.trim(), day))}.pbn`, new Blob([text], { type: 'text/plain' }));
       return true;
+    },
+
+    // The session's boards as a PBN file for the scorer, with their
+    // analysis where it is done: { name, text }, or null before any deal.
+    // Event, site and date are the file's where it gives them (the first
+    // of each), else the print's.
+    async exportPbn() {
+      if (!hasDeals()) return null;
+      const { file, deals, sequence, settings } = state;
+      const head = await file.blob.slice(0, FILE_HEAD_BYTES).text();
+      const tags = firstTags(head, ['Event', 'Site', 'Date']);
+      const boards = [];
+      for (let deal = sequence.first; deal <= sequence.last; ++deal) {
+        const analysis = state.analyses.get(deal);
+        boards.push({
+          number: deals.number(deal), hands: deals.handsOf(deal), dealer: deals.dealer(deal),
+          vulnerability: deals.vulnerability(deal), analysis: analysis?.tricks === undefined ? undefined : analysis,
+        });
+      }
+      const text = exportPbn({
+        boards,
+        event: tags.Event ?? settings.event.trim(),
+        site: tags.Site ?? '',
+        date: tags.Date ?? pbnDate(settings.date),
+        comment: file.print ? `Fingerprint ${file.print}` : undefined,
+      });
+      const stem = file.name.replace(/\.[^.]*$/, '');
+      return { name: `${fileName(words().exportName(stem))}.pbn`, text };
     },
 
     toggleFolded() {

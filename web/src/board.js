@@ -5,8 +5,10 @@ import {
   RANK_COUNT, RED_SUITS, SEATS, SUIT_LETTERS, SUIT_SYMBOLS, handSummary, rankOf,
 } from './cards.js';
 import {
-  cardName, dealerText, handName, vulnerabilityText,
+  cardName, dealerText, handName, parText, strainLabel, vulnerabilityText,
 } from './names.js';
+import { NOT_A_DEAL } from './analysing.js';
+import { STRAINS } from './analysis.js';
 
 export function element(tag, className, text) {
   const e = document.createElement(tag);
@@ -90,9 +92,54 @@ function suitLines(hands, hand, words) {
 const markTexts = (number, marks, words) => (number === 0 ? ['', '', '']
   : [words.board(number), dealerText(marks, words), vulnerabilityText(marks, words)]);
 
+// A board's double-dummy analysis: the table of tricks, a row a declarer
+// and a column a strain, and the par under the diagram. analysis: the
+// record (analysis.js), NOT_A_DEAL, { error }, or undefined while it is on
+// its way; label names the board.
+function analysisParts(analysis, label, words) {
+  const table = element('table', 'dd-table');
+  const par = element('p', 'par');
+  if (analysis === undefined || analysis === NOT_A_DEAL || analysis.error !== undefined) {
+    table.hidden = true;
+    par.textContent = analysis === undefined ? words.analysisToCome
+      : analysis === NOT_A_DEAL ? words.notADeal(label) : words.solverFailed(analysis.error);
+    return [table, par];
+  }
+  table.createCaption().textContent = words.ddTableLabel;
+  const head = table.createTHead().insertRow();
+  head.append(element('td'));
+  STRAINS.forEach((strain, index) => {
+    const th = element('th', index === 2 || index === 3 ? 'red' : '', strainLabel(index, words));
+    th.scope = 'col';
+    th.dataset.strain = strain;
+    head.append(th);
+  });
+  const body = table.createTBody();
+  SEATS.forEach((seat, declarer) => {
+    const row = body.insertRow();
+    const th = element('th', '', words.seatLetters[declarer]);
+    th.scope = 'row';
+    th.setAttribute('aria-label', words.seats[declarer]);
+    row.append(th);
+    STRAINS.forEach((strain, index) => {
+      const td = row.insertCell();
+      td.dataset.declarer = seat;
+      td.dataset.strain = strain;
+      td.textContent = String(analysis.tricks[declarer][index]);
+    });
+  });
+  par.dataset.ns = String(analysis.par.ns);
+  par.textContent = parText(analysis.par, words);
+  return [table, par];
+}
+
 // The bridge diagram: North at the top, West left, East right, South at
-// the bottom, the board's marks in the middle.
-export function drawHands(container, hands, number, marks, words) {
+// the bottom, the board's marks in the middle. analysed: with the
+// double-dummy table and the par too (analysis: see analysisParts); ids:
+// the screen's one diagram, whose table and par a test finds.
+export function drawHands(container, hands, number, marks, words, {
+  analysed = false, analysis, label = '', ids = false,
+} = {}) {
   const summary = handSummary(hands);
   const parts = SEATS.map((seat, hand) => {
     const { count, hcp } = summary[hand];
@@ -109,7 +156,9 @@ export function drawHands(container, hands, number, marks, words) {
   const middle = element('div', 'board-marks');
   const [title, dealer, vul] = markTexts(number, marks, words);
   middle.append(element('p', 'marks-number', title), element('p', '', dealer), element('p', '', vul));
-  container.replaceChildren(...parts, middle);
+  const extras = analysed ? analysisParts(analysis, label, words) : [];
+  if (ids && extras.length > 0) [extras[0].id, extras[1].id] = ['dd-table', 'par'];
+  container.replaceChildren(...parts, middle, ...extras);
 }
 
 // A curtain card: one hand on a slip, with everything that names it.

@@ -30,3 +30,7 @@ export function handSummary(hands) {
   }
   return summary;
 }
+
+// A bridge deal: every card in a hand, 13 to each.
+export const isBridgeDeal = (hands) => handSummary(hands).every(({ count }) => count === RANK_COUNT)
+  && Array.prototype.every.call(hands, (hand) => hand !== NO_HAND);

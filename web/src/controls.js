@@ -3,7 +3,7 @@
 // brings another value, say a session resumed). Nothing else touches them.
 import { symbolsText, symbolsWarning } from './symbols.js';
 import { MAX_COPIES } from './session.js';
-import { MAX_PRINT_BOARDS, rangeBoards } from './print.js';
+import { MAX_PRINT_BOARDS, rangeBoards } from './session.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -158,6 +158,18 @@ export function bindControls(app, { openFile, openExample }) {
     app.makeDeals({
       boards: $('new-boards').value, first: $('new-first').value, event: $('new-event').value, date: $('new-date').value,
     });
+  });
+  // The PBN file for the scorer, saved as a download.
+  on($('export-pbn'), 'click', async () => {
+    const file = await app.exportPbn();
+    if (file === null) return;
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([file.text], { type: 'application/octet-stream' }));
+    link.download = file.name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   });
   on($('dealt-again'), 'click', () => app.answerDealtBefore(true));
   on($('dealt-other'), 'click', () => {

@@ -15,3 +15,21 @@ export function pbnDeal(hands) {
   }
   return `${SEATS[0]}:${suits.map((hand) => hand.join('.')).join(' ')}`;
 }
+
+// The first value of each tag named that a PBN file's text gives, as
+// { Event: 'Club pairs', ... }; a tag the text lacks is left out.
+export function firstTags(text, names) {
+  const found = {};
+  for (const match of text.matchAll(/\[(\w+) "((?:[^"\\]|\\.)*)"\]/g)) {
+    const [, name, value] = match;
+    if (names.includes(name) && !(name in found)) found[name] = value.replace(/\\(.)/g, '$1');
+  }
+  return found;
+}
+
+// A date as PBN writes it, YYYY.MM.DD, from one typed as 2026-12-08 or
+// 2026.12.08; PBN's "????.??.??" for an unknown one or another form.
+export function pbnDate(text) {
+  const match = /^\s*(\d{4})[.-](\d\d)[.-](\d\d)\s*$/.exec(text);
+  return match === null ? '????.??.??' : `${match[1]}.${match[2]}.${match[3]}`;
+}

@@ -12,6 +12,7 @@ import {
 import { NOT_STARTED, entryKey, runLength } from './session.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
 import { drawCheck } from './check-view.js';
+import { analysisProgress } from './analysing.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -42,7 +43,9 @@ function drawBoard(state, deal, hands, words) {
   $('vulnerability').dataset.vul = marks.vulnerability;
   $('vulnerability').textContent = vulnerabilityText(marks, words);
   drawGrid($('grid'), hands, symbolText, words);
-  drawHands($('hands'), hands, number, marks, words);
+  drawHands($('hands'), hands, number, marks, words, {
+    analysed: true, analysis: state.analyses.get(deal), label: boardLabel(deals, deal, words), ids: true,
+  });
   const counts = [0, 0, 0, 0, 0];
   for (const hand of hands) ++counts[hand];
   $('counts').replaceChildren(...counts.map((count, hand) => {
@@ -130,12 +133,18 @@ export function drawDealView(state, words) {
   const deal = sequence.deals[position];
   const hands = deals.handsOf(deal);
   const symbols = run.symbols.join('');
-  if (drawn.deal !== deal || drawn.symbols !== symbols || drawn.words !== words || drawn.deals !== deals) {
+  const analysis = state.analyses.get(deal);
+  if (drawn.deal !== deal || drawn.symbols !== symbols || drawn.words !== words || drawn.deals !== deals
+    || drawn.analysis !== analysis) {
     drawBoard(state, deal, hands, words);
     drawn = {
-      deal, symbols, words, deals, place: '', ending: '',
+      deal, symbols, words, deals, analysis, place: '', ending: '',
     };
   }
+  const { done, total } = analysisProgress(state);
+  $('analysis').dataset.done = String(done);
+  $('analysis').dataset.total = String(total);
+  $('analysis').textContent = total === 0 ? '' : done < total ? words.analysing(done, total) : words.analysed(total);
   $('board-place').textContent = words.place(position + 1, sequence.length);
   const copy = sequence.copies[position];
   const { copies } = state.session;

@@ -13,6 +13,10 @@ function cached(kind, tag, make) {
 export const listOf = (tag, items) => cached('list', tag, () => new Intl.ListFormat(tag, { type: 'conjunction' }))
   .format(items);
 
+// "3NT by East or 4♠ by North": alternatives, as the language joins them.
+export const alternativesOf = (tag, items) => cached('or', tag, () => new Intl.ListFormat(tag, { type: 'disjunction' }))
+  .format(items);
+
 // The plural category of count: 'one', 'few', 'many' or 'other' (and
 // 'zero', 'two' where a language has them).
 export const pluralOf = (tag, count) => cached('plural', tag, () => new Intl.PluralRules(tag)).select(count);

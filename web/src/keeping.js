@@ -27,3 +27,12 @@ export function restorePlace(state, record) {
   state.wanted = record?.at ?? null;
   state.notes.resumed = record === null ? null : state.wanted;
 }
+
+// The analyses worked out, to keep with the file: the solver's records
+// only, not its failures, which another try may mend.
+export const analysesRecord = (state) => Object.fromEntries([...state.analyses]
+  .filter(([, analysis]) => analysis?.tricks !== undefined));
+
+export function restoreAnalyses(state, record) {
+  state.analyses = new Map(Object.entries(record).map(([deal, analysis]) => [Number(deal), analysis]));
+}

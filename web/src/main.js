@@ -13,6 +13,7 @@ import { printSession } from './print.js';
 import { createRenderer } from './render.js';
 import { createState } from './state.js';
 import * as store from './store.js';
+import { createAnalyser } from './analyser.js';
 import { EXAMPLE } from './example.js';
 import { startLanguage, wordsOf } from './words.js';
 
@@ -21,7 +22,7 @@ const state = createState({ ...remembered, language: startLanguage(remembered.la
 const words = () => wordsOf(state.settings.language);
 const render = createRenderer(state, words);
 const app = createApp(state, {
-  store, runCore, cues: createCues(), render, words,
+  store, runCore, cues: createCues(), render, words, solver: (answer) => createAnalyser(answer),
 });
 
 const openFile = (file) => { if (file) app.open(file.name, file); };

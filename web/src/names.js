@@ -5,6 +5,7 @@
 import {
   NO_HAND, SEATS, SUIT_SYMBOLS, rankOf, suitOf,
 } from './cards.js';
+import { alternativesOf } from './grammar.js';
 import { boardMarks } from './session.js';
 
 // "Board 7", or "deal 3" for a deal without a number.
@@ -33,3 +34,25 @@ export const dealerText = (marks, words) => (marks.dealer === ''
   ? '' : words.dealer(words.seatLetters[SEATS.indexOf(marks.dealer)]));
 export const vulnerabilityText = (marks, words) => (marks.vulnerability === ''
   ? '' : words.vul(words.vulnerabilities[marks.vulnerability]));
+
+// A strain as a hand record shows it: the language's no trump, or the suit's sign.
+export const strainLabel = (strain, words) => (strain === 0 ? words.noTrump : SUIT_SYMBOLS[strain - 1]);
+
+// A side or a player as the par names them: "East–West", "North".
+function declarerName(declarers, words) {
+  if (declarers.length === 1) return words.seats[declarers[0]];
+  return words.sides[declarers[0] % 2];
+}
+
+// The par of a board in words: its score from the side that scores it,
+// and its contract(s), "3NT by East–West, +1".
+export function parText(par, words) {
+  if (par.contracts.length === 0) return words.passedOut;
+  const contracts = par.contracts.map(({
+    level, strain, declarers, doubled, overtricks, undertricks,
+  }) => words.parContract({
+    contract: `${level}${strainLabel(strain, words)}`, doubled, by: declarerName(declarers, words),
+    result: undertricks > 0 ? `\u2212${undertricks}` : overtricks > 0 ? `+${overtricks}` : '',
+  }));
+  return words.par(words.sides[par.ns >= 0 ? 0 : 1], Math.abs(par.ns), alternativesOf(words.grammarTag ?? words.tag, contracts));
+}

@@ -6,15 +6,8 @@ import {
 } from './board.js';
 import { boardLabel, marksOf } from './names.js';
 import { lineOf, shown, symbolOf } from './symbols.js';
+import { MAX_PRINT_BOARDS, rangeBoards } from './session.js';
 
-// The most boards one print holds: a whole file of 100,000 deals made
-// 10,000 pages, 38 s of a stopped page before the browser even laid them
-// out; 64 boards take some tens of milliseconds.
-export const MAX_PRINT_BOARDS = 64;
-
-// The boards in the session's range, each counted once.
-export const rangeBoards = (sequence) => (sequence === null || sequence.length === 0 ? 0
-  : sequence.last - sequence.first + 1);
 
 // Items on one sheet of A4, and how each board gives its items.
 const KINDS = {
@@ -23,7 +16,9 @@ const KINDS = {
   curtain: { perPage: 8, className: 'print-curtain' },
 };
 
-function boardItems(kind, { number, marks, hands, label, line }, symbolOf, words) {
+function boardItems(kind, {
+  number, marks, hands, label, line, analysis,
+}, symbolOf, words) {
   if (kind === 'grids') {
     const item = element('div', 'print-board');
     const grid = newGrid();
@@ -34,7 +29,7 @@ function boardItems(kind, { number, marks, hands, label, line }, symbolOf, words
   if (kind === 'hands') {
     const item = element('div', 'print-board');
     const diagram = element('div', 'hands');
-    drawHands(diagram, hands, number, marks, words);
+    drawHands(diagram, hands, number, marks, words, { analysed: true, analysis, label });
     item.append(element('h3', 'print-title', label), diagram);
     return [item];
   }
@@ -78,7 +73,7 @@ export function printSession(section, state, words) {
     const hands = deals.handsOf(deal);
     boards.push({
       number: deals.number(deal), marks: marksOf(deals, deal), hands, label: boardLabel(deals, deal, words),
-      line: lineOf(run.symbols, hands),
+      line: lineOf(run.symbols, hands), analysis: state.analyses.get(deal),
     });
   }
   buildPrint(section, settings.printKind, boards, {

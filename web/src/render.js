@@ -105,7 +105,7 @@ function drawSetupLine(state, words) {
   if (file === null) return;
   $('file-name').textContent = file.name;
   // The fingerprint beside the name: the same set at the tables, on paper and at the scorer's.
-  $('fingerprint').textContent = file.print ? words.fingerprint(file.print) : '';
+  $('fingerprint').textContent = file.print ?? '';
   if (file.print) $('fingerprint').setAttribute('aria-label', words.fingerprintLabel(file.print));
   else $('fingerprint').removeAttribute('aria-label');
   $('boards-read').textContent = run.end === null ? words.readSoFar(run.boardsRead) : words.boards(deals?.length ?? 0);

@@ -74,6 +74,9 @@ export function createState(settings = DEFAULT_SETTINGS) {
     cursors: new Map(),    // "deal:copy" -> the place on that board (session.NOT_STARTED..DONE)
     checks: new Map(),     // "deal:copy" -> 'ok' (three pockets' cards found in place), 'agree' (the counts
                            //   agree) or 'fault': each board's check, kept with the place
+    // deal -> its double-dummy analysis (analysis.js's record), analysing.NOT_A_DEAL,
+    // or { error } where the solver failed; kept with the file
+    analyses: new Map(),
     drafts: new Map(),     // "deal:copy" -> { entries, found }: what was typed in its check, kept with the place
 
     // The check panel while it is open, on one board and copy; null when

@@ -151,3 +151,13 @@ export const keepPlace = (key, record) => write(`place.${key}`, JSON.stringify(r
 // this device, as YYYY-MM-DD, or null.
 export const dealtOn = (print) => read(`dealt.${print}`, null);
 export const keepDealt = (print, day) => write(`dealt.${print}`, day);
+
+// The double-dummy analyses worked out for a file's content: deal -> record.
+export function analyses(key) {
+  try {
+    return JSON.parse(read(`analysis.${key}`, '{}')) ?? {};
+  } catch (e) {
+    return {};
+  }
+}
+export const keepAnalyses = (key, record) => write(`analysis.${key}`, JSON.stringify(record));

@@ -75,6 +75,22 @@ export default {
   warningBefore: (quoted) => `Before the first board: ${quoted}`,
   warningAfter: (label, quoted) => `After ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Between ${before} and ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  noTrump: 'NT',
+  sides: ['North\u2013South', 'East\u2013West'],
+  ddTableLabel: 'Tricks each declarer makes in each strain, double dummy',
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' doubled' : ''} by ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: passed out',
+  analysing: (done, total) => `Double-dummy analysis: ${done} of ${plural(total, 'board', 'boards')}`,
+  analysed: (total) => `Double-dummy analysis: all ${plural(total, 'board', 'boards')}`,
+  analysisToCome: 'The analysis of this board is on its way.',
+  notADeal: (label) => `${label} is no proper bridge deal: it has no analysis.`,
+  solverFailed: (message) => `The solver could not analyse this board: ${message}`,
+  exportPbn: 'Save a PBN file for the scorer',
+  exportName: (stem) => `${stem} hand records`,
   // What the core's message means for the file (core-messages.js). where:
   // "The first deal", or "The deal after board 2"; label: the last board read.
   firstDeal: 'The first deal',
@@ -150,7 +166,7 @@ export default {
   newRange: (most) => `From 1 to ${most} boards, numbered from 1 up.`,
   // The name of a set made on the spot, as a file: its event and date.
   setName: (event, date) => `${event || 'New deals'} ${date}`,
-  fingerprint: (print) => `Set ${print}`,
+  fingerprint: (print) => `Fingerprint ${print}`,
   fingerprintLabel: (print) => `Fingerprint of these deals: ${print}`,
   dealtBefore: (date) => `Every board of these deals was dealt on this device on ${date}. Deal them again?`,
   dealtAgain: 'Deal them again',

@@ -30,10 +30,13 @@ function fakeCore() {
   return { runs, runCore };
 }
 
-function fakeStore(places = {}) {
+function fakeStore(places = {}, dealt = {}) {
   const kept = [];
   return {
     kept,
+    dealt,
+    dealtOn: (print) => dealt[print] ?? null,
+    keepDealt: (print, day) => { dealt[print] = day; },
     place: (key) => places[key] ?? null,
     keepPlace: (key, record) => kept.push([key, JSON.parse(JSON.stringify(record))]),
     keepFile: () => Promise.resolve(true),
@@ -43,12 +46,13 @@ function fakeStore(places = {}) {
   };
 }
 
-function start(places) {
+function start(places, { dealt, crypto } = {}) {
   const state = createState();
   const core = fakeCore();
-  const store = fakeStore(places);
+  const store = fakeStore(places, dealt);
   const app = createApp(state, {
     store, runCore: core.runCore, cues: { stayAwake() {}, say() {}, tone() {} }, render() {}, words: () => wordsOf('en'),
+    crypto,
   });
   return { state, core, store, app };
 }
@@ -122,4 +126,44 @@ test('another file: the notes of the one before go with it', async () => {
   assert.equal(state.notes.noBoard, 9);
   app.open('b.pbn', new Blob(['y']));
   assert.deepEqual([state.notes.noBoard, state.notes.typed, state.notes.resumed, state.sequence], [null, '', null, null]);
+});
+
+// The fingerprint of dealsOf(2), as fingerprint.js works it out.
+const PRINT_OF_TWO = await (await import('../../src/fingerprint.js')).fingerprint(dealsOf(2).hands);
+
+test('deals dealt here before: asked about before a card, and every board dealt is remembered', async () => {
+  const { state, core, store, app } = start({}, { dealt: { [PRINT_OF_TWO]: '2026-11-30' } });
+  app.open('a.pbn', new Blob(['x']));
+  core.runs[0].on.key('K');
+  core.runs[0].end(dealsOf(2));
+  await new Promise((done) => { setTimeout(done, 20); });
+  assert.deepEqual([state.file.print, state.notes.dealtBefore], [PRINT_OF_TWO, '2026-11-30']);
+  assert.equal(app.stepBy(1), false);
+  app.answerDealtBefore(true);
+  delete store.dealt[PRINT_OF_TWO];
+  for (let i = 0; i < 2 * 53; ++i) app.stepBy(1);
+  assert.match(store.dealt[PRINT_OF_TWO], /^\d{4}-\d\d-\d\d$/);
+});
+
+test('new deals: made from the source given, opened as a PBN file named for the event and date; none without a source', async () => {
+  let word = 0;
+  const crypto = {
+    getRandomValues: (words) => words.map(() => { word = (word * 1103515245 + 12345) >>> 0; return word; }),
+    subtle: globalThis.crypto.subtle,
+  };
+  const { state, core, app } = start({}, { crypto });
+  const made = app.makeDeals({ boards: '3', first: '5', event: 'Club: pairs', date: '2026-12-08' });
+  await new Promise((done) => { setTimeout(done, 20); });
+  assert.equal(core.runs[0].name, 'Club- pairs 2026-12-08.pbn');
+  const text = await state.file.blob.text();
+  assert.deepEqual([...text.matchAll(/\[Board "(\d+)"\]/g)].map((m) => m[1]), ['5', '6', '7']);
+  assert.match(text, /\[Event "Club: pairs"\]\r\n\[Site ""\]\r\n\[Date "2026\.12\.08"\]/);
+  assert.match(text, /^% Fingerprint [0-9a-f]{12}\r\n/m);
+  core.runs[0].end(dealsOf(3));
+  assert.equal(await made, true);
+
+  const without = start({}, { crypto: {} });
+  assert.equal(await without.app.makeDeals({ boards: '3', first: '1', event: '', date: '' }), false);
+  assert.deepEqual(without.state.newDeals, { open: true, problem: 'no-crypto' });
+  assert.equal(await start({}, { crypto }).app.makeDeals({ boards: '100', first: '1', event: '', date: '' }), false);
 });

@@ -4,7 +4,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { CARDS, NO_HAND, RANK_COUNT } from '../../src/cards.js';
 import { analysisOf } from '../../src/analysis.js';
-import { exportPbn, pbnDeal } from '../../src/pbn-export.js';
+import { exportPbn } from '../../src/pbn-export.js';
+import { pbnDeal } from '../../src/deal-text.js';
 
 const RANK_LETTERS = 'AKQJT98765432';
 

@@ -30,6 +30,8 @@ const SAMPLES = {
   readSoFar: [22], readToEnd: [1], stoppedAfter: ['board 2', '"bad"'], noDeal: ['"none"'], broken: ['a.pbn', 'gone'],
   warningBefore: ['"w"'], warningAfter: ['board 2', '"w"'], warningBetween: ['board 1', 'board 2', '"w"'],
   dealAfter: ['board 2'], noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
+  newRange: [99], setName: ['Club', '2026-12-08'], fingerprint: ['0123456789ab'], fingerprintLabel: ['0123456789ab'],
+  dealtBefore: ['8 December 2026'],
   checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, { ok: 30, agree: 1, fault: 1, unchecked: 0 }],
   notChecked: [['Board 3', 'Board 7'], true], faulty: [['Board 3'], false],
   firstSymbols: [['T', 'R', 'D', 'L']], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
