@@ -16,6 +16,13 @@
 // 4. A key press to the card panel's change, at laptop size: the median and
 //    the slowest of 52 steps through a board, from the key event's time
 //    stamp to the panel's new card.
+// 5. The double-dummy analysis of the example's 32 boards, in a fresh page:
+//    from the file input's change, board 1's table on screen and all 32
+//    boards analysed, the longest gap of the interval while the solver
+//    works (in the runs without key presses), and in every other run the
+//    slowest of 52 steps taken meanwhile (bench/dds.mjs times the native
+//    solver on the same boards, one core).
+// PARTS (default "files keys analysis") picks among 1-3, 4 and 5.
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -27,7 +34,8 @@ process.env.PIPSWEEP_PAGE = resolve(process.argv[3] ?? process.env.PIPSWEEP_PAGE
 const count = Number(process.env.COUNT ?? 100000);
 const runs = Number(process.env.RUNS ?? 3);
 const browsers = (process.env.BROWSERS ?? 'chromium firefox').split(/\s+/).filter(Boolean);
-const formats = (process.env.FILES ?? 'pbn pbn-full').split(/\s+/).filter(Boolean);
+const parts = (process.env.PARTS ?? 'files keys analysis').split(/\s+/);
+const formats = parts.includes('files') ? (process.env.FILES ?? 'pbn pbn-full').split(/\s+/).filter(Boolean) : [];
 // browser.mjs drives the browser PIPSWEEP_BROWSER names as it loads: one
 // copy of it per browser (the query only tells the copies apart).
 const drivers = {};
@@ -155,7 +163,7 @@ for (const format of formats) {
   rmSync(file, { force: true });
 }
 
-for (const name of browsers) {
+for (const name of parts.includes('keys') ? browsers : []) {
   const { launch, openPage, dealFile, SIZES, examplePath } = drivers[name];
   const opened = await launch();
   const { page, close } = await openPage(opened.browser, SIZES.laptop);
@@ -173,5 +181,66 @@ for (const name of browsers) {
   await opened.close();
   delays.sort((a, b) => a - b);
   say(`key to card panel in ${name}, ${delays.length} steps at laptop size: median ${delays[delays.length >> 1].toFixed(2)} ms, slowest ${delays[delays.length - 1].toFixed(2)} ms`);
+}
+for (const name of parts.includes('analysis') ? browsers : []) {
+  const { launch, openPage, dealFile, SIZES, examplePath } = drivers[name];
+  const opened = await launch();
+  const timings = [];
+  for (let i = 0; i < runs; ++i) {
+    const { page, close } = await openPage(opened.browser, SIZES.laptop);
+    await page.evaluate(watchRun);
+    await page.evaluate(() => {
+      const watch = window.benchWatch;
+      new MutationObserver(() => {
+        if (watch.start === null) return;
+        const now = performance.now();
+        if (watch.table === undefined && document.querySelector('#dd-table td')) watch.table = now;
+        if (watch.all === undefined && document.querySelector('#analysis').dataset.done === '32') watch.all = now;
+      }).observe(document.body, { subtree: true, childList: true, attributes: true });
+      // While the solver works: from the run's end to the last board analysed.
+      watch.solving = 0;
+      let last = null;
+      const timer = setInterval(() => {
+        const now = performance.now();
+        if (watch.end !== null && last !== null) watch.solving = Math.max(watch.solving, now - last);
+        last = watch.end === null ? null : now;
+        if (watch.all !== undefined) clearInterval(timer);
+      }, 10);
+      window.keyTimes = [];
+      window.panelTimes = [];
+      document.addEventListener('keydown', (event) => window.keyTimes.push(event.timeStamp), true);
+      new MutationObserver(() => window.panelTimes.push(performance.now()))
+        .observe(document.querySelector('#card-panel'), { attributes: true, attributeFilter: ['data-card'] });
+    });
+    await page.keyboard.press('h');
+    await dealFile(page, examplePath('club-session.pbn'));
+    // Every other run steps through board 2 while the solver works; the
+    // key presses a test sends stall the page's timer themselves, so the
+    // gap is taken from the runs without them.
+    const typing = i % 2 === 1;
+    if (typing) {
+      await page.keyboard.press('n');
+      for (let card = 0; card < 52; ++card) await page.keyboard.press(' ');
+    }
+    await page.waitForFunction(() => window.benchWatch.all !== undefined, { timeout: 300000 });
+    timings.push(await page.evaluate((typed) => {
+      const {
+        start, table, all, gap, gapAt, solving,
+      } = window.benchWatch;
+      clearInterval(window.benchWatch.timer);
+      const delays = window.keyTimes.slice(-52).map((time, i) => window.panelTimes.slice(-52)[i] - time);
+      if (!typed) delays.splice(0, delays.length, NaN);
+      return {
+        table: table - start, all: all - start, gap, gapAt, solving, slowest: Math.max(...delays),
+      };
+    }, typing));
+    timings.at(-1).typing = typing;
+    await close();
+  }
+  await opened.close();
+  const ms = (key) => `${median(timings.filter((t) => t[key] !== null && (key !== 'solving' || !t.typing))
+    .map((t) => t[key])).toFixed(0)} ms`;
+  say(`analysis of the example's 32 boards in ${name}, median of ${runs}: board 1's table at ${ms('table')}, all 32 at ${ms('all')}; longest gap while solving ${ms('solving')} (from the file's choice ${ms('gap')}); slowest of 52 steps taken meanwhile ${ms('slowest')}`);
+  say(`    each run (table/all/gap solving/gap from the choice at when/step): ${timings.map((t) => `${t.table.toFixed(0)}/${t.all.toFixed(0)}/${t.solving.toFixed(0)}/${t.gap.toFixed(0)} at ${t.gapAt.toFixed(0)}/${t.slowest?.toFixed(0) ?? '-'}`).join(', ')} ms`);
 }
 rmSync(work, { recursive: true, force: true });

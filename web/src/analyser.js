@@ -12,9 +12,13 @@ function startWorker() {
 }
 
 // One worker a core: the page itself wants little, a few milliseconds a
-// step. No more than four: each holds its own tables in memory.
+// step. No more than four; each holds its own tables in memory, DDS's
+// large ones (about 175 MB) for two workers at most, else its small ones
+// (about 35 MB, a fifth slower), so that a phone's memory holds them.
 const MOST_WORKERS = 4;
+const LARGE_TABLES_WORKERS = 2;
 export const workerCount = (cores = navigator.hardwareConcurrency ?? 2) => Math.max(1, Math.min(MOST_WORKERS, cores));
+const memoryMB = (count) => (count <= LARGE_TABLES_WORKERS ? 0 : 100);
 
 // answer(job, { analysis } or { error }) for each job done. want(jobs)
 // replaces the boards waiting with jobs ({ id, hands, dealer,
@@ -42,6 +46,7 @@ export function createAnalyser(answer, count = workerCount()) {
     started = true;
     for (let i = 0; i < count; ++i) {
       const worker = startWorker();
+      worker.postMessage({ memoryMB: memoryMB(count) });
       worker.onmessage = ({ data }) => {
         const job = busy.get(worker);
         busy.delete(worker);

@@ -4,15 +4,24 @@
 // followed by this file, both carried in the page as the element
 // "solver-worker".
 //
-// The page sends { id, hands, dealer, vulnerability } (52 hand codes, 0 to
-// 3 each, and the board's marks, 0 to 3 each) and gets, in the same order,
-// { id, analysis } (analysis.js) or { id, error } with the solver's text.
+// The page first sends { memoryMB } (solver.js's makeSolver: 0 for DDS's
+// large tables, 100 for its small ones), then { id, hands, dealer,
+// vulnerability } (52 hand codes, 0 to 3 each, and the board's marks, 0 to
+// 3 each) and gets, in the same order, { id, analysis } (analysis.js) or
+// { id, error } with the solver's text.
 import { analysisOf } from './analysis.js';
 import { makeSolver } from './solver.js';
 
-const solver = self.createDds().then(makeSolver);
+let solver = null;
 
-self.onmessage = ({ data: { id, hands, dealer, vulnerability } }) => {
+self.onmessage = ({ data }) => {
+  if (data.memoryMB !== undefined) {
+    solver = self.createDds().then((module) => makeSolver(module, data.memoryMB));
+    return;
+  }
+  const {
+    id, hands, dealer, vulnerability,
+  } = data;
   solver.then((dds) => self.postMessage({ id, analysis: analysisOf(dds.solve(hands, dealer, vulnerability)) }))
     .catch((error) => self.postMessage({ id, error: String(error.message ?? error) }));
 };

@@ -17,6 +17,7 @@ test('board 1 of the example: its tricks and par', async () => {
     const worker = new Worker(URL.createObjectURL(new Blob([text], { type: 'text/javascript' })));
     worker.onmessage = ({ data }) => { worker.terminate(); resolve(data); };
     worker.onerror = (event) => resolve({ error: event.message });
+    worker.postMessage({ memoryMB: 0 });
     worker.postMessage({ id: 7, hands: Uint8Array.from(hands), dealer: 0, vulnerability: 0 });
   }), board.hands);
   await close();
