@@ -60,7 +60,7 @@ export default {
   firstCard: 'Space, Enter or a tap: first card',
   done: (label) => `${label} done`,
   nextPack: 'Into the board; sort the next pack.',
-  allDealt: (count) => `All ${plural(count, 'board', 'boards')} dealt.`,
+  allDealt: (count) => (count === 1 ? 'The board is dealt.' : `All ${plural(count, 'board', 'boards')} dealt.`),
   lastRead: 'Last board read',
   resumed: (label) => `Resumed at ${label}`,
   goingTo: (digits) => `Board ${digits} ↵`,
@@ -85,7 +85,8 @@ export default {
   par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
   passedOut: 'Par 0: passed out',
   analysing: (done, total) => `Double-dummy analysis: ${done} of ${plural(total, 'board', 'boards')}`,
-  analysed: (total) => `Double-dummy analysis: all ${plural(total, 'board', 'boards')}`,
+  analysed: (total) => (total === 1 ? 'Double-dummy analysis: done'
+    : `Double-dummy analysis: all ${plural(total, 'board', 'boards')}`),
   analysisToCome: 'The analysis of this board is on its way.',
   notADeal: (label) => `${label} is no proper bridge deal: it has no analysis.`,
   solverFailed: (message) => `The solver could not analyse this board: ${message}`,

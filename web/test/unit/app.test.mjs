@@ -46,13 +46,15 @@ function fakeStore(places = {}, dealt = {}) {
   };
 }
 
-function start(places, { dealt, crypto } = {}) {
+function start(places, { dealt, crypto, solver = null, analyses = {} } = {}) {
   const state = createState();
   const core = fakeCore();
   const store = fakeStore(places, dealt);
+  store.analyses = (key) => analyses[key] ?? {};
+  store.keepAnalyses = (key, record) => { analyses[key] = JSON.parse(JSON.stringify(record)); };
   const app = createApp(state, {
     store, runCore: core.runCore, cues: { stayAwake() {}, say() {}, tone() {} }, render() {}, words: () => wordsOf('en'),
-    crypto,
+    crypto, solver,
   });
   return { state, core, store, app };
 }
@@ -166,4 +168,61 @@ test('new deals: made from the source given, opened as a PBN file named for the 
   assert.equal(await without.app.makeDeals({ boards: '3', first: '1', event: '', date: '' }), false);
   assert.deepEqual(without.state.newDeals, { open: true, problem: 'no-crypto' });
   assert.equal(await start({}, { crypto }).app.makeDeals({ boards: '100', first: '1', event: '', date: '' }), false);
+});
+
+// A solver that answers when the test says: asked[i] is what it was asked last.
+function fakeSolver() {
+  const asked = [];
+  let answer = null;
+  return {
+    asked,
+    solver: (give) => { answer = give; return { want: (jobs) => asked.push(jobs) }; },
+    answer: (job) => answer(job, { analysis: { tricks: [0, 1, 2, 3].map(() => [job.deal, 7, 7, 7, 7]), par: { ns: 0, contracts: [] } } }),
+  };
+}
+
+test('the boards analysed once read, the board shown first; the analyses kept, and not asked again after a reload', async () => {
+  const analyses = {};
+  const first = fakeSolver();
+  const { state, core, app } = start({}, { solver: first.solver, analyses });
+  app.open('a.pbn', new Blob(['x']));
+  core.runs[0].on.key('K');
+  core.runs[0].on.deals(dealsOf(3), []);
+  assert.equal(first.asked.length, 0, 'not while the file is read');
+  core.runs[0].end(dealsOf(3));
+  await settle();
+  assert.deepEqual(first.asked.at(-1).map((job) => job.deal), [0, 1, 2]);
+  first.answer(first.asked.at(-1)[1]);
+  app.nextBoard();
+  app.nextBoard();
+  assert.deepEqual(first.asked.at(-1).map((job) => job.deal), [2, 0]);
+  assert.deepEqual(Object.keys(analyses.K), ['1']);
+  assert.deepEqual(state.analyses.get(1).tricks[0], [1, 7, 7, 7, 7]);
+
+  const again = fakeSolver();
+  const reload = start({}, { solver: again.solver, analyses });
+  reload.app.open('a.pbn', new Blob(['x']), { kept: true });
+  reload.core.runs[0].on.key('K');
+  reload.core.runs[0].end(dealsOf(3));
+  await settle();
+  assert.deepEqual(again.asked.at(-1).map((job) => job.deal), [0, 2]);
+});
+
+test('the PBN file for the scorer: the file\'s event, site and date, else the print\'s; the analyses done', async () => {
+  const solver = fakeSolver();
+  const { state, core, app } = start({}, { solver: solver.solver });
+  app.setSetting('event', 'Tuesday');
+  app.setSetting('date', '2026-12-08');
+  app.open('club.dup', new Blob(['x']));
+  core.runs[0].on.key('K');
+  core.runs[0].end(dealsOf(2));
+  await settle();
+  solver.answer(solver.asked.at(-1)[0]);
+  const { name, text } = await app.exportPbn();
+  assert.equal(name, 'club hand records.pbn');
+  assert.deepEqual([...text.matchAll(/\[(Event|Site|Date|Board) "([^"]*)"\]/g)].map((m) => m.slice(1).join('=')),
+    ['Event=Tuesday', 'Site=', 'Date=2026.12.08', 'Board=1', 'Event=Tuesday', 'Site=', 'Date=2026.12.08', 'Board=2']);
+  assert.equal((text.match(/DoubleDummyTricks/g) ?? []).length, 1);
+  state.file.blob = new Blob(['[Event "Club night"]\n[Site "Hall"]\n[Date "2026.12.01"]\n']);
+  assert.match((await app.exportPbn()).text, /\[Event "Club night"\]\r\n\[Site "Hall"\]\r\n\[Date "2026\.12\.01"\]/);
 });
