@@ -58,7 +58,7 @@ node --test web/test/unit/
 # chances of a uniform deal (chi-square, fails at p < 0.0001).
 node --test web/test/stats/
 (cd web && npm run mutate)
-export PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web
+export PIPSWEEP_NATIVE="$native/pipsweep" PIPSWEEP_PAGE=build-web/web PIPSWEEP_DDS_REFERENCE="$native/pipsweep_dds_reference"
 SECONDS=0
 PIPSWEEP_BROWSER=chromium PIPSWEEP_SHOTS=build-web/screenshots node --test web/test/*.test.mjs
 chromium=$SECONDS
