@@ -2,14 +2,7 @@
 // page's "solver-worker" script: dds.js and solver-worker.js), as many as
 // the device has cores to spare, each taking the next board wanted while
 // the page goes on. No shared memory: a page opened from disk has none.
-let workerUrl = null;
-function startWorker() {
-  if (workerUrl === null) {
-    const text = document.getElementById('solver-worker').textContent;
-    workerUrl = URL.createObjectURL(new Blob([text], { type: 'text/javascript' }));
-  }
-  return new Worker(workerUrl);
-}
+import { startWorker } from './page-worker.js';
 
 // One worker a core: the page itself wants little, a few milliseconds a
 // step. No more than four; each holds its own tables in memory, DDS's
@@ -45,7 +38,7 @@ export function createAnalyser(answer, count = workerCount()) {
   function start() {
     started = true;
     for (let i = 0; i < count; ++i) {
-      const worker = startWorker();
+      const worker = startWorker('solver-worker');
       worker.postMessage({ memoryMB: memoryMB(count) });
       worker.onmessage = ({ data }) => {
         const job = busy.get(worker);

@@ -2,6 +2,7 @@
 // (worker.js) made from the page's own text so that it starts from disk
 // too; the page answers all the while.
 import { CARDS } from './cards.js';
+import { startWorker } from './page-worker.js';
 
 // The deals as the core wrote them, growing while the file is read: board
 // numbers, 52 hand codes a deal, and the dealer (0 to 3) and vulnerability
@@ -46,16 +47,6 @@ export class Deals {
   }
 }
 
-// The worker's script: the core, then worker.js, as the page carries them.
-let workerUrl = null;
-function startWorker() {
-  if (workerUrl === null) {
-    const text = document.getElementById('core-worker').textContent;
-    workerUrl = URL.createObjectURL(new Blob([text], { type: 'text/javascript' }));
-  }
-  return new Worker(workerUrl);
-}
-
 // The run under way: a new run ends it, since its result would be dropped
 // anyway.
 let current = null;
@@ -70,7 +61,8 @@ export function runCore(name, file, symbols, on) {
   if (current !== null) current.cancel();
   const deals = new Deals();
   return new Promise((resolve, reject) => {
-    const worker = startWorker();
+    // The core, then worker.js, as the page carries them.
+    const worker = startWorker('core-worker');
     worker.postMessage({ name, file, symbols });
     const finish = () => {
       worker.terminate();
