@@ -1,8 +1,11 @@
 // New deals made on the spot, and deals dealt here before.
 import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import {
-  SIZES, dealFile, examplePath, launch, openPage, place, shotPath, waitForRun,
+  SIZES, boardsOf, dealFile, examplePath, launch, openPage, place, runNative, shotPath, waitForRun,
 } from './browser.mjs';
 
 let browser;
@@ -35,6 +38,35 @@ test('a set of 24 new deals, dealt like any file, with its fingerprint; the next
   await page.keyboard.press(' ');
   assert.equal((await place(page)).card, '0');
   await page.screenshot({ path: shotPath('new-deals-board-phone.png') });
+
+  // Saved for the scorer and read by the command line: a direction line for
+  // every board, the page's own; and the board passes its own check.
+  await page.evaluate(() => {
+    HTMLAnchorElement.prototype.click = function click() { window.saved = this.href; };
+  });
+  await page.click('#setup');
+  await page.click('#export-pbn');
+  await page.waitForFunction(() => window.saved !== undefined);
+  const text = await page.evaluate(async () => (await fetch(window.saved)).text());
+  assert.ok(text.includes(`% Fingerprint ${prints[1]}`));
+  const dir = mkdtempSync(join(tmpdir(), 'pipsweep-set-'));
+  writeFileSync(join(dir, 'set.pbn'), text);
+  const lines = boardsOf(runNative(join(dir, 'set.pbn'), 'TRDL').output);
+  rmSync(dir, { recursive: true, force: true });
+  assert.equal(lines.length, 24);
+  assert.equal(lines[0].line, (await page.$eval('#board-line', (e) => e.textContent)).split('\n').at(-1));
+  await page.click('#setup');
+  await page.keyboard.press('c');
+  const counts = await page.$$eval('#hands .hand', (all) => all.map((e) => [e.dataset.count, e.dataset.hcp]));
+  await page.evaluate((values) => values.forEach(([count, hcp], seat) => {
+    for (const [name, value] of [['count', count], ['hcp', hcp]]) {
+      const field = document.querySelector(`#check-panel [data-seat="${'NESW'[seat]}"] input[name="${name}"]`);
+      field.value = value;
+      field.dispatchEvent(new Event('input'));
+    }
+  }), counts);
+  await page.click('#check-verify');
+  assert.equal(await page.$eval('#check-result', (e) => e.dataset.verdict), 'agree');
   assert.deepEqual(errors, []);
   await close();
 });

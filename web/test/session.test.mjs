@@ -183,7 +183,9 @@ describe('the print: each board of the range once', () => {
           ['N', 'E', 'S', 'W'].map((seat, hand) => [seat, String(session[2].hands.reduce((sum, h, c) => sum + (h === hand ? Math.max(0, 4 - (c % 13)) : 0), 0))]));
         assert.ok(items[0].includes('Dealer S \u00b7 Vul EW'));
       }
-      assert.deepEqual(await page.$$eval('.print-heading', (all) => [...new Set(all.map((e) => e.textContent))]), ['Club pairs \u00b7 8 Dec 2026']);
+      // The fingerprint of the example's deals on every page.
+      assert.deepEqual(await page.$$eval('.print-heading', (all) => [...new Set(all.map((e) => e.textContent))]),
+        ['Club pairs \u00b7 8 Dec 2026 \u00b7 Fingerprint a0bf2197443e']);
       assert.equal(await page.$$eval('.print-boards [data-card]', (all) => all.filter((e) => e.closest('#grid')).length), 0);
       if (kind === 'curtain') {
         await page.pdf({ path: shotPath('curtain.pdf'), format: 'A4', printBackground: true });

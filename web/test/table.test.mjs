@@ -135,7 +135,7 @@ test('a reload resumes the file, the symbols and the place; another file starts 
 });
 
 describe('the hands come from the core, whatever the symbols', () => {
-  for (const [symbols, warning] of [['TTDL', 'North and East share "T"'], ['', 'North and East and South and West have no symbol'],
+  for (const [symbols, warning] of [['TTDL', 'North and East share "T"'], ['', 'North, East, South and West have no symbol'],
     ['?RDL', '"?" also marks a card without a hand']]) {
     test(`-d "${symbols}"`, async () => {
       const { page, close } = await openPage(chromium.browser);
