@@ -78,6 +78,27 @@ export default {
   warningBefore: (quoted) => `Før første spil: ${quoted}`,
   warningAfter: (label, quoted) => `Efter ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Mellem ${before} og ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // da: "UT", uden trumf, as Danish contracts are written (3UT), by Danmarks
+  // Bridgeforbund as in the Danish Wikipedia's bridge articles; the declarer
+  // is the "spilfører"; "double dummy" as Danish bridge says.
+  noTrump: 'UT',
+  sides: ['Nord\u2013Syd', 'Øst\u2013Vest'],
+  ddTableLabel: 'Stik hver spilfører tager med hver farve som trumf og uden trumf, double dummy',
+  // "5♦ doblet, spillet af Nord, −2": "doblet af Nord" would say that Nord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' doblet,' : ''} spillet af ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: alle melder pas',
+  analysing: (done, total) => `Double dummy-analyse: ${numberOf(TAG, done)} af ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Double dummy-analyse: færdig'
+    : `Double dummy-analyse: alle ${numberOf(TAG, total)} spil`),
+  analysisToCome: 'Analysen af dette spil er på vej.',
+  notADeal: (label) => `${cap(label)} er ikke et gyldigt bridgespil og bliver ikke analyseret.`,
+  solverFailed: (message) => `Spillet kunne ikke analyseres: ${message}`,
+  exportPbn: 'Gem en PBN-fil til resultatberegningen',
+  exportName: (stem) => `${stem} håndoversigter`,
   // What the core's message means for the file: where is "Det første
   // spil" or "Spillet efter spil 2".
   firstDeal: 'Det første spil',
@@ -148,6 +169,22 @@ export default {
   dealFile: 'Spilfil (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'eller slip en fil på siden',
   example: 'Åbn eksemplet',
+  newDeals: 'Nye spil',
+  newDealsHow: 'Hvert spil helt tilfældigt, fra denne enheds kryptografiske kilde: intet styret, intet filtreret.',
+  newBoards: 'Spil',
+  newFirst: 'Første spil',
+  makeDeals: 'Lav spillene',
+  noCrypto: 'Denne browser har ingen kryptografisk tilfældighedskilde og laver derfor ingen spil: spil fra en svagere '
+    + 'kilde ville kunne forudsiges.',
+  newRange: (most) => `Fra 1 til ${most} spil, det første med nummer 1 eller højere.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nye spil'} ${date}`,
+  fingerprint: (print) => `Fingeraftryk ${print}`,
+  fingerprintLabel: (print) => `Fingeraftryk for disse spil: ${print}`,
+  // date: "8. december 2026".
+  dealtBefore: (date) => `Alle disse spil blev delt på denne enhed den ${date}. Del dem igen?`,
+  dealtAgain: 'Del dem igen',
+  dealtOther: 'En anden fil',
   symbolsLabel: 'Symboler for Nord, Øst, Syd, Vest',
   sessionLegend: 'Runde',
   fromBoard: 'Fra spil',

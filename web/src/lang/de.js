@@ -77,6 +77,28 @@ export default {
   warningBefore: (quoted) => `Vor dem ersten Board: ${quoted}`,
   warningAfter: (label, quoted) => `Nach ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Zwischen ${before} und ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // de: "SA", Sans Atout, as German contracts are written (3SA), by the DBV as
+  // in the German Wikipedia's bridge articles; "Denomination" is a strain, as
+  // the German laws name it; "Double Dummy" as German bridge says.
+  noTrump: 'SA',
+  sides: ['Nord\u2013Süd', 'Ost\u2013West'],
+  ddTableLabel: 'Stiche jedes Alleinspielers in jeder Denomination, Double Dummy',
+  // "5♦ von Nord, kontriert, −2": "kontriert von Nord" would say that Nord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract} von ${by}${doubled ? ', kontriert' : ''}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  // de: a board no one bids is "eingepasst".
+  passedOut: 'Par 0: eingepasst',
+  analysing: (done, total) => `Double-Dummy-Analyse: ${numberOf(TAG, done)} von ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Double-Dummy-Analyse: fertig'
+    : `Double-Dummy-Analyse: alle ${numberOf(TAG, total)} Boards`),
+  analysisToCome: 'Die Analyse dieses Boards folgt in Kürze.',
+  notADeal: (label) => `${label} ist keine gültige Bridge-Verteilung und wird nicht analysiert.`,
+  solverFailed: (message) => `Die Analyse dieses Boards ist fehlgeschlagen: ${message}`,
+  exportPbn: 'PBN-Datei für die Auswertung speichern',
+  exportName: (stem) => `${stem} Handverteilungen`,
   // What the core's message means for the file: where is "Die erste
   // Verteilung" or "Die Verteilung nach Board 2".
   firstDeal: 'Die erste Verteilung',
@@ -146,6 +168,22 @@ export default {
   dealFile: 'Board-Datei (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'oder eine Datei auf die Seite ziehen',
   example: 'Beispiel öffnen',
+  newDeals: 'Neue Verteilungen',
+  newDealsHow: 'Jede Verteilung ganz zufällig, aus der kryptografischen Quelle dieses Geräts: nichts gesteuert, nichts gefiltert.',
+  newBoards: 'Boards',
+  newFirst: 'Erstes Board',
+  makeDeals: 'Verteilungen erzeugen',
+  noCrypto: 'Dieser Browser hat keine kryptografische Zufallsquelle und erzeugt daher keine Verteilungen: Verteilungen aus '
+    + 'einer schwächeren Quelle ließen sich vorhersagen.',
+  newRange: (most) => `1 bis ${most} Boards; das erste hat die Nummer 1 oder höher.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Neue Verteilungen'} ${date}`,
+  fingerprint: (print) => `Fingerabdruck ${print}`,
+  fingerprintLabel: (print) => `Fingerabdruck dieser Verteilungen: ${print}`,
+  // date: "8. Dezember 2026".
+  dealtBefore: (date) => `Alle Boards dieser Verteilungen wurden am ${date} auf diesem Gerät ausgeteilt. Noch einmal austeilen?`,
+  dealtAgain: 'Noch einmal austeilen',
+  dealtOther: 'Andere Datei',
   symbolsLabel: 'Symbole für Nord, Ost, Süd, West',
   sessionLegend: 'Sitzung',
   fromBoard: 'Von Board',

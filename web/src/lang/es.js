@@ -84,6 +84,27 @@ export default {
   warningBefore: (quoted) => `Antes del primer tablero: ${quoted}`,
   warningAfter: (label, quoted) => `Tras el ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Entre el ${before} y el ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // es: "SA", sin atout, as Spain's bridge press and convention cards write a
+  // contract (3SA); "ST", sin triunfo, is met too, mostly in the Americas. A
+  // strain is a "denominación", double dummy "a doble muerto".
+  noTrump: 'SA',
+  sides: ['Norte\u2013Sur', 'Este\u2013Oeste'],
+  ddTableLabel: 'Bazas de cada declarante en cada denominación, a doble muerto',
+  // "5♦ doblado, jugado por Norte, −2": "doblado por Norte" would say that Norte doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' doblado,' : ''} jugado por ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: todos pasan',
+  analysing: (done, total) => `Análisis a doble muerto: ${numberOf(TAG, done)} de ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Análisis a doble muerto: hecho'
+    : `Análisis a doble muerto: los ${numberOf(TAG, total)} tableros`),
+  analysisToCome: 'El análisis de este tablero está en camino.',
+  notADeal: (label) => `${theBoard(label)} no es un reparto de bridge válido: no tiene análisis.`,
+  solverFailed: (message) => `No se pudo analizar este tablero: ${message}`,
+  exportPbn: 'Guardar un archivo PBN para el cálculo de resultados',
+  exportName: (stem) => `${stem} diagramas`,
   // What the core's message means for the file: where is "El primer
   // reparto" or "El reparto tras el tablero 2".
   firstDeal: 'El primer reparto',
@@ -153,6 +174,23 @@ export default {
   dealFile: 'Archivo de repartos (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'o suelte un archivo en la página',
   example: 'Abrir el ejemplo',
+  newDeals: 'Nuevos repartos',
+  newDealsHow: 'Cada reparto totalmente al azar, de la fuente criptográfica de este dispositivo: nada dirigido, nada filtrado.',
+  newBoards: 'Tableros',
+  newFirst: 'Primer tablero',
+  makeDeals: 'Crear los repartos',
+  noCrypto: 'Este navegador no tiene una fuente aleatoria criptográfica, así que no crea repartos: los de una fuente más '
+    + 'débil podrían predecirse.',
+  newRange: (most) => `De 1 a ${most} tableros, el primero con número 1 o mayor.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nuevos repartos'} ${date}`,
+  fingerprint: (print) => `Huella ${print}`,
+  fingerprintLabel: (print) => `Huella de estos repartos: ${print}`,
+  // date: "8 de diciembre de 2026".
+  dealtBefore: (date) => `Todos los tableros de estos repartos ya se repartieron en este dispositivo el ${date}. `
+    + '¿Repartirlos de nuevo?',
+  dealtAgain: 'Repartirlos de nuevo',
+  dealtOther: 'Otro archivo',
   symbolsLabel: 'Símbolos para Norte, Este, Sur, Oeste',
   sessionLegend: 'Sesión',
   fromBoard: 'Desde el tablero',

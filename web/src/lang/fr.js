@@ -84,6 +84,27 @@ export default {
   warningBefore: (quoted) => `Avant la première donne\u00a0: ${quoted}`,
   warningAfter: (label, quoted) => `Après la ${label}\u00a0: ${quoted}`,
   warningBetween: (before, after, quoted) => `Entre la ${before} et la ${after}\u00a0: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // fr: "SA", sans atout, as French contracts are written (3SA), by the FFB as
+  // in the French Wikipedia's bridge articles; "double mort" is double dummy,
+  // a "dénomination" a strain, as the French laws name it.
+  noTrump: 'SA',
+  sides: ['Nord\u2013Sud', 'Est\u2013Ouest'],
+  ddTableLabel: 'Levées de chaque déclarant dans chaque dénomination, en double mort',
+  // "5♦ par Nord, contré, −2": "contré par Nord" would say that Nord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract} par ${by}${doubled ? ', contré' : ''}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}\u00a0: ${contracts}`,
+  passedOut: 'Par 0\u00a0: passe générale',
+  analysing: (done, total) => `Analyse en double mort\u00a0: ${numberOf(TAG, done)} sur ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Analyse en double mort\u00a0: faite'
+    : `Analyse en double mort\u00a0: les ${numberOf(TAG, total)} donnes`),
+  analysisToCome: 'L\'analyse de cette donne est en cours.',
+  notADeal: (label) => `${cap(theBoard(label))} n'est pas une vraie donne de bridge\u00a0: elle n'a pas d'analyse.`,
+  solverFailed: (message) => `Le solveur n'a pas pu analyser cette donne\u00a0: ${message}`,
+  exportPbn: 'Enregistrer un fichier PBN pour le classement',
+  exportName: (stem) => `${stem} diagrammes`,
   // What the core's message means for the file: where is "La première
   // donne" or "La donne qui suit la donne 2".
   firstDeal: 'La première donne',
@@ -157,6 +178,23 @@ export default {
   dealFile: 'Fichier de donnes (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'ou déposez un fichier sur la page',
   example: 'Ouvrir l\'exemple',
+  newDeals: 'Nouvelles donnes',
+  newDealsHow: 'Chaque donne entièrement au hasard, tirée de la source cryptographique de cet appareil\u00a0: rien d\'arrangé, '
+    + 'rien de filtré.',
+  newBoards: 'Donnes',
+  newFirst: 'Première donne',
+  makeDeals: 'Créer les donnes',
+  noCrypto: 'Ce navigateur n\'a pas de source aléatoire cryptographique, il ne crée donc pas de donnes\u00a0: celles d\'une '
+    + 'source plus faible pourraient être prévues.',
+  newRange: (most) => `De 1 à ${most} donnes, la première numérotée 1 ou plus.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nouvelles donnes'} ${date}`,
+  fingerprint: (print) => `Empreinte ${print}`,
+  fingerprintLabel: (print) => `Empreinte de ces donnes\u00a0: ${print}`,
+  // date: "8 décembre 2026".
+  dealtBefore: (date) => `Toutes ces donnes ont déjà été distribuées sur cet appareil le ${date}. Les redistribuer\u00a0?`,
+  dealtAgain: 'Les redistribuer',
+  dealtOther: 'Un autre fichier',
   symbolsLabel: 'Symboles de Nord, Est, Sud, Ouest',
   sessionLegend: 'Séance',
   fromBoard: 'De la donne',

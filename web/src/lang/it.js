@@ -82,6 +82,27 @@ export default {
   warningBefore: (quoted) => `Prima del primo board: ${quoted}`,
   warningAfter: (label, quoted) => `Dopo ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Tra ${before} e ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // it: "SA", senza atout, as Italian contracts are written (3SA), by the FIGB
+  // as in the Italian Wikipedia's bridge articles; the declarer is the
+  // "giocante", a strain a "denominazione", double dummy "a doppio morto".
+  noTrump: 'SA',
+  sides: ['Nord\u2013Sud', 'Est\u2013Ovest'],
+  ddTableLabel: 'Prese di ogni giocante in ogni denominazione, a doppio morto',
+  // "5♦ contrato giocato da Nord": "contrato da Nord" would say that Nord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' contrato' : ''} giocato da ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: tutti passano',
+  analysing: (done, total) => `Analisi a doppio morto: ${numberOf(TAG, done)} di ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Analisi a doppio morto: fatta'
+    : `Analisi a doppio morto: tutti i ${numberOf(TAG, total)} board`),
+  analysisToCome: 'L\'analisi di questo board è in arrivo.',
+  notADeal: (label) => `${cap(label)} non è una smazzata di bridge valida: non viene analizzata.`,
+  solverFailed: (message) => `L'analisi di questo board non è riuscita: ${message}`,
+  exportPbn: 'Salva un file PBN per il calcolo dei punteggi',
+  exportName: (stem) => `${stem} diagrammi`,
   // What the core's message means for the file: where is "La prima
   // smazzata" or "La smazzata dopo board 2".
   firstDeal: 'La prima smazzata',
@@ -153,6 +174,25 @@ export default {
   dealFile: 'File delle smazzate (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'o trascina un file sulla pagina',
   example: 'Apri l\'esempio',
+  newDeals: 'Nuove smazzate',
+  newDealsHow: 'Ogni smazzata del tutto a caso, dalla fonte crittografica di questo dispositivo: nulla di pilotato, '
+    + 'nulla di filtrato.',
+  newBoards: 'Board',
+  newFirst: 'Primo board',
+  makeDeals: 'Crea le smazzate',
+  noCrypto: 'Questo browser non ha una fonte casuale crittografica, quindi non crea smazzate: quelle di una fonte più '
+    + 'debole si potrebbero prevedere.',
+  newRange: (most) => `Da 1 a ${most} board, il primo con numero 1 o più.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nuove smazzate'} ${date}`,
+  fingerprint: (print) => `Impronta ${print}`,
+  fingerprintLabel: (print) => `Impronta di queste smazzate: ${print}`,
+  // date: "8 dicembre 2026", after "l'" where its number begins with a
+  // vowel (1, 8, 11), else after "il".
+  dealtBefore: (date) => 'Tutti i board di queste smazzate sono stati distribuiti su questo dispositivo '
+    + `${/^(1|8|11)\D/.test(date) ? 'l\'' : 'il '}${date}. Distribuirli di nuovo?`,
+  dealtAgain: 'Ridistribuiscili',
+  dealtOther: 'Un altro file',
   symbolsLabel: 'Simboli per Nord, Est, Sud, Ovest',
   sessionLegend: 'Sessione',
   fromBoard: 'Dal board',

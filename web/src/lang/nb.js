@@ -78,6 +78,27 @@ export default {
   warningBefore: (quoted) => `Før første spill: ${quoted}`,
   warningAfter: (label, quoted) => `Etter ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Mellom ${before} og ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // nb: "NT", said "grand", as Norwegian contracts are written (3NT), by Norsk
+  // Bridgeforbund as in the Norwegian Wikipedia's bridge articles; the
+  // declarer is the "spillefører"; "double dummy" as Norwegian bridge says.
+  noTrump: 'NT',
+  sides: ['Nord\u2013Syd', 'Øst\u2013Vest'],
+  ddTableLabel: 'Stikk hver spillefører tar i hver farge og i grand, double dummy',
+  // "5♦ doblet, spilt av Nord, −2": "doblet av Nord" would say that Nord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' doblet,' : ''} spilt av ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: alle passer',
+  analysing: (done, total) => `Double dummy-analyse: ${numberOf(TAG, done)} av ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Double dummy-analyse: ferdig'
+    : `Double dummy-analyse: alle ${numberOf(TAG, total)} spill`),
+  analysisToCome: 'Analysen av dette spillet er på vei.',
+  notADeal: (label) => `${cap(label)} er ikke et gyldig bridgespill og blir ikke analysert.`,
+  solverFailed: (message) => `Spillet kunne ikke analyseres: ${message}`,
+  exportPbn: 'Lagre en PBN-fil for resultatberegningen',
+  exportName: (stem) => `${stem} håndoversikter`,
   // What the core's message means for the file: where is "Første giv"
   // or "Given etter spill 2".
   firstDeal: 'Første giv',
@@ -147,6 +168,22 @@ export default {
   dealFile: 'Fil med spill (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'eller slipp en fil på siden',
   example: 'Åpne eksempelet',
+  newDeals: 'Nye spill',
+  newDealsHow: 'Hvert spill helt tilfeldig, fra denne enhetens kryptografiske kilde: ingenting styrt, ingenting filtrert.',
+  newBoards: 'Spill',
+  newFirst: 'Første spill',
+  makeDeals: 'Lag spillene',
+  noCrypto: 'Denne nettleseren har ingen kryptografisk tilfeldighetskilde og lager derfor ingen spill: spill fra en '
+    + 'svakere kilde ville kunne forutsies.',
+  newRange: (most) => `Fra 1 til ${most} spill, det første med nummer 1 eller høyere.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nye spill'} ${date}`,
+  fingerprint: (print) => `Fingeravtrykk ${print}`,
+  fingerprintLabel: (print) => `Fingeravtrykk for disse spillene: ${print}`,
+  // date: "8. desember 2026".
+  dealtBefore: (date) => `Alle disse spillene ble delt ut på denne enheten den ${date}. Dele dem ut på nytt?`,
+  dealtAgain: 'Del dem ut på nytt',
+  dealtOther: 'En annen fil',
   symbolsLabel: 'Symboler for Nord, Øst, Syd, Vest',
   sessionLegend: 'Runde',
   fromBoard: 'Fra spill',

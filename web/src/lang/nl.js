@@ -76,6 +76,27 @@ export default {
   warningBefore: (quoted) => `Voor het eerste spel: ${quoted}`,
   warningAfter: (label, quoted) => `Na ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Tussen ${before} en ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // nl: "SA", sans atout, as Dutch contracts are written (3SA), by the NBB as in
+  // the Dutch Wikipedia's bridge articles; the declarer is the "leider", and a
+  // dummy is a "dummy" in Dutch too.
+  noTrump: 'SA',
+  sides: ['Noord\u2013Zuid', 'Oost\u2013West'],
+  ddTableLabel: 'Slagen die elke leider maakt in elke kleur en in SA, dubbeldummy',
+  // "5♦ door Noord, gedoubleerd, −2": "gedoubleerd door Noord" would say that Noord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract} door ${by}${doubled ? ', gedoubleerd' : ''}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: rondgepast',
+  analysing: (done, total) => `Dubbeldummyanalyse: ${numberOf(TAG, done)} van ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Dubbeldummyanalyse: klaar'
+    : `Dubbeldummyanalyse: alle ${numberOf(TAG, total)} spellen`),
+  analysisToCome: 'De analyse van dit spel komt eraan.',
+  notADeal: (label) => `${cap(label)} is geen echt bridgespel: het heeft geen analyse.`,
+  solverFailed: (message) => `Dit spel kon niet geanalyseerd worden: ${message}`,
+  exportPbn: 'Sla een PBN-bestand op voor de uitslagverwerking',
+  exportName: (stem) => `${stem} spelverdelingen`,
   // What the core's message means for the file: where is "Het eerste
   // spel" or "Het spel na spel 2".
   firstDeal: 'Het eerste spel',
@@ -145,6 +166,22 @@ export default {
   dealFile: 'Bestand met spellen (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'of sleep een bestand naar de pagina',
   example: 'Open het voorbeeld',
+  newDeals: 'Nieuwe spellen',
+  newDealsHow: 'Elk spel geheel willekeurig, uit de cryptografische bron van dit apparaat: niets gestuurd, niets gefilterd.',
+  newBoards: 'Spellen',
+  newFirst: 'Eerste spel',
+  makeDeals: 'Maak de spellen',
+  noCrypto: 'Deze browser heeft geen cryptografische bron van toeval en maakt dus geen spellen: spellen uit een zwakkere '
+    + 'bron zouden te voorspellen zijn.',
+  newRange: (most) => `Van 1 tot ${most} spellen; het eerste heeft nummer 1 of hoger.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nieuwe spellen'} ${date}`,
+  fingerprint: (print) => `Vingerafdruk ${print}`,
+  fingerprintLabel: (print) => `Vingerafdruk van deze spellen: ${print}`,
+  // date: "8 december 2026".
+  dealtBefore: (date) => `Al deze spellen zijn op ${date} op dit apparaat gedeeld. Opnieuw delen?`,
+  dealtAgain: 'Opnieuw delen',
+  dealtOther: 'Een ander bestand',
   symbolsLabel: 'Symbolen voor Noord, Oost, Zuid, West',
   sessionLegend: 'Zitting',
   fromBoard: 'Van spel',

@@ -24,6 +24,9 @@ const off = (n, forms) => `${plural(Math.abs(n), forms)} za ${n > 0 ? 'dużo' : 
 const sentence = (clauses) => `${clauses.join('; ')}.`;
 const cap = (text) => `${text[0].toUpperCase()}${text.slice(1)}`;
 const boards = (count) => plural(count, BOARDS);
+// After "z" and "do": "z 1 rozdania", "z 32 rozdań".
+const OF_BOARDS = ['rozdania', 'rozdań', 'rozdań', 'rozdania'];
+const SIDES = ['Północ\u2013Południe', 'Wschód\u2013Zachód'];
 const BOARD = 'Rozdanie';
 // pl: in the lists of boards faulty and not checked a board is "nr 7", as
 // boardRef names it: eight "Rozdanie 7" leave the summary no room on a phone.
@@ -73,7 +76,7 @@ export default {
   firstCard: 'Spacja, Enter lub dotknięcie: pierwsza karta',
   done: (label) => `${label}: gotowe`,
   nextPack: 'Do pudełka; posortuj następną talię.',
-  allDealt: (count) => `Rozłożono wszystkie rozdania: ${numberOf(TAG, count)}.`,
+  allDealt: (count) => (count === 1 ? 'Rozdanie jest rozłożone.' : `Rozłożono wszystkie rozdania: ${numberOf(TAG, count)}.`),
   lastRead: 'Ostatnie przeczytane rozdanie',
   resumed: (label) => `Wznowiono od rozdania ${label}`,
   goingTo: (digits) => `Rozdanie ${digits} ↵`,
@@ -89,6 +92,29 @@ export default {
   warningBefore: (quoted) => `Przed pierwszym rozdaniem: ${quoted}`,
   warningAfter: (label, quoted) => `Po rozdaniu ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Między rozdaniem ${before} a ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // pl: "BA", bez atu, as Polish contracts are written (3BA), by the PZBS as in
+  // the Polish Wikipedia's bridge articles; a strain is a "miano", double
+  // dummy "w widne karty".
+  noTrump: 'BA',
+  sides: SIDES,
+  ddTableLabel: 'Lewy każdego rozgrywającego w każdym mianie, w widne karty',
+  // "5♦ z kontrą, gra Północ, −2"; a pair plays in the plural: "grają Północ–Południe".
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' z kontrą' : ''}, ${SIDES.includes(by) ? 'grają' : 'gra'} ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: rozdanie przepasowane',
+  // "3 z 32 rozdań": after "z", the genitive.
+  analysing: (done, total) => `Analiza w widne karty: ${numberOf(TAG, done)} z ${plural(total, OF_BOARDS)}`,
+  // "gotowa (32 rozdania)": no "wszystkie", whose form would follow the number.
+  analysed: (total) => (total === 1 ? 'Analiza w widne karty: gotowa'
+    : `Analiza w widne karty: gotowa (${boards(total)})`),
+  analysisToCome: 'Analiza tego rozdania wkrótce się pojawi.',
+  notADeal: (label) => `${label}: to nie jest prawidłowe rozdanie brydżowe, więc nie ma analizy.`,
+  solverFailed: (message) => `Nie udało się przeanalizować tego rozdania: ${message}`,
+  exportPbn: 'Zapisz plik PBN do obliczenia wyników',
+  exportName: (stem) => `${stem} diagramy`,
   // What the core's message means for the file: where is "Pierwsze
   // rozdanie" or "Rozdanie po rozdaniu nr 2"; a label ("Rozdanie 2", or
   // "bez numeru (3.)") heads its sentence before a colon.
@@ -160,6 +186,24 @@ export default {
   dealFile: 'Plik rozdań (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'lub upuść plik na stronę',
   example: 'Otwórz przykład',
+  newDeals: 'Nowe rozdania',
+  newDealsHow: 'Każde rozdanie całkiem losowe, z kryptograficznego źródła tego urządzenia: nic nie jest ustawiane ani '
+    + 'odsiewane.',
+  newBoards: 'Liczba rozdań',
+  newFirst: 'Pierwsze rozdanie',
+  makeDeals: 'Utwórz rozdania',
+  noCrypto: 'Ta przeglądarka nie ma kryptograficznego źródła losowości, więc nie tworzy rozdań: rozdania ze słabszego '
+    + 'źródła dałoby się przewidzieć.',
+  newRange: (most) => `Od 1 do ${plural(most, OF_BOARDS)}, pierwsze z numerem 1 lub wyższym.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nowe rozdania'} ${date}`,
+  // pl: "odcisk", as a key's fingerprint is named.
+  fingerprint: (print) => `Odcisk ${print}`,
+  fingerprintLabel: (print) => `Odcisk tych rozdań: ${print}`,
+  // date: "8 grudnia 2026".
+  dealtBefore: (date) => `Wszystkie te rozdania rozłożono już na tym urządzeniu ${date}. Rozłożyć je ponownie?`,
+  dealtAgain: 'Rozłóż ponownie',
+  dealtOther: 'Inny plik',
   symbolsLabel: 'Symbole dla Północy, Wschodu, Południa, Zachodu',
   sessionLegend: 'Sesja',
   fromBoard: 'Od rozdania',

@@ -78,6 +78,27 @@ export default {
   warningBefore: (quoted) => `Före första brickan: ${quoted}`,
   warningAfter: (label, quoted) => `Efter ${label}: ${quoted}`,
   warningBetween: (before, after, quoted) => `Mellan ${before} och ${after}: ${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // sv: "NT", said "sang", as Swedish contracts are written (3NT), by Svenska
+  // Bridgeförbundet as in the Swedish Wikipedia's bridge articles; the
+  // declarer is the "spelförare"; "double dummy" as Swedish bridge says.
+  noTrump: 'NT',
+  sides: ['Nord\u2013Syd', 'Öst\u2013Väst'],
+  ddTableLabel: 'Stick som varje spelförare tar i varje färg och i sang, double dummy',
+  // "5♦ dubblat, spelat av Nord, −2": "dubblat av Nord" would say that Nord doubled.
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${contract}${doubled ? ' dubblat,' : ''} spelat av ${by}${result === '' ? '' : `, ${result}`}`,
+  par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
+  passedOut: 'Par 0: alla passar',
+  analysing: (done, total) => `Double dummy-analys: ${numberOf(TAG, done)} av ${boards(total)}`,
+  analysed: (total) => (total === 1 ? 'Double dummy-analys: klar'
+    : `Double dummy-analys: alla ${numberOf(TAG, total)} brickor`),
+  analysisToCome: 'Analysen av den här brickan är på väg.',
+  notADeal: (label) => `${cap(label)} är ingen riktig bridgegiv: den har ingen analys.`,
+  solverFailed: (message) => `Brickan kunde inte analyseras: ${message}`,
+  exportPbn: 'Spara en PBN-fil för resultaträkningen',
+  exportName: (stem) => `${stem} handdiagram`,
   // What the core's message means for the file: where is "Första given"
   // or "Given efter bricka 2".
   firstDeal: 'Första given',
@@ -148,6 +169,22 @@ export default {
   dealFile: 'Fil med givar (.pbn .dup .bri .dlm .csv .dge)',
   dropHint: 'eller släpp en fil på sidan',
   example: 'Öppna exemplet',
+  newDeals: 'Nya givar',
+  newDealsHow: 'Varje giv helt slumpmässig, från den här enhetens kryptografiska källa: inget styrt, inget filtrerat.',
+  newBoards: 'Brickor',
+  newFirst: 'Första brickan',
+  makeDeals: 'Skapa givarna',
+  noCrypto: 'Den här webbläsaren har ingen kryptografisk slumpkälla och skapar därför inga givar: givar från en svagare '
+    + 'källa skulle gå att förutsäga.',
+  newRange: (most) => `Från 1 till ${most} brickor, den första med nummer 1 eller högre.`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || 'Nya givar'} ${date}`,
+  fingerprint: (print) => `Fingeravtryck ${print}`,
+  fingerprintLabel: (print) => `Fingeravtryck för de här givarna: ${print}`,
+  // date: "8 december 2026".
+  dealtBefore: (date) => `Alla de här givarna har redan delats på den här enheten, den ${date}. Dela om dem?`,
+  dealtAgain: 'Dela om dem',
+  dealtOther: 'En annan fil',
   symbolsLabel: 'Symboler för Nord, Öst, Syd, Väst',
   sessionLegend: 'Omgång',
   fromBoard: 'Från bricka',

@@ -61,7 +61,7 @@ export default {
   firstCard: '空格、回车或轻触：第一张牌',
   done: (label) => `${label}完成`,
   nextPack: '放入牌套；整理下一副牌。',
-  allDealt: (count) => `全部${boards(count)}牌已发完。`,
+  allDealt: (count) => (count === 1 ? '这副牌已发完。' : `全部${boards(count)}牌已发完。`),
   lastRead: '最后读到的一副',
   resumed: (label) => `从${label}继续`,
   goingTo: (digits) => `第${digits}副 ↵`,
@@ -76,6 +76,26 @@ export default {
   warningBefore: (quoted) => `第一副之前：${quoted}`,
   warningAfter: (label, quoted) => `${label}之后：${quoted}`,
   warningBetween: (before, after, quoted) => `${before}与${after}之间：${quoted}`,
+  // The double-dummy analysis: tricks by declarer and strain, and par.
+  // zh: 无将, as Chinese contracts are written (3无将), by the Chinese Contract
+  // Bridge Association as in the Chinese Wikipedia's bridge articles; double
+  // dummy is 双明手, the declarer 庄家, par 最优定约.
+  noTrump: '无将',
+  sides: ['南北', '东西'],
+  ddTableLabel: '双明手分析：各家做庄时每种花色及无将的赢墩数',
+  // "北家主打5♦加倍，−2".
+  parContract: ({
+    contract, doubled, by, result,
+  }) => `${by}主打${contract}${doubled ? '加倍' : ''}${result === '' ? '' : `，${result}`}`,
+  par: (side, score, contracts) => `最优定约：${side} ${score === 0 ? '0' : `+${score}`}，${contracts}`,
+  passedOut: '最优定约：四家都不叫，0分',
+  analysing: (done, total) => `双明手分析：已完成${boards(done)}，共${boards(total)}`,
+  analysed: (total) => (total === 1 ? '双明手分析：已完成' : `双明手分析：全部${boards(total)}已完成`),
+  analysisToCome: '这副牌的分析正在进行。',
+  notADeal: (label) => `${label}不是有效的桥牌牌局，无法分析。`,
+  solverFailed: (message) => `无法分析这副牌：${message}`,
+  exportPbn: '保存PBN文件供计分使用',
+  exportName: (stem) => `${stem} 牌例记录`,
   // What the core's message means for the file: where is 第一个牌局 or
   // 第2副之后的牌局.
   firstDeal: '第一个牌局',
@@ -142,6 +162,21 @@ export default {
   dealFile: '牌局文件（.pbn .dup .bri .dlm .csv .dge）',
   dropHint: '或将文件拖放到页面上',
   example: '打开示例',
+  newDeals: '新牌局',
+  newDealsHow: '每副牌完全随机，来自本设备的加密随机源：不设定牌型，也不做筛选。',
+  newBoards: '副数',
+  newFirst: '首副编号',
+  makeDeals: '生成牌局',
+  noCrypto: '此浏览器没有加密随机源，因此不生成牌局：来自较弱随机源的牌局可能被预测。',
+  newRange: (most) => `1至${most}副，首副编号不小于1。`,
+  // The name of a set made on the spot, as a file: its event and date.
+  setName: (event, date) => `${event || '新牌局'} ${date}`,
+  fingerprint: (print) => `指纹 ${print}`,
+  fingerprintLabel: (print) => `这组牌局的指纹：${print}`,
+  // date: "2026年12月8日".
+  dealtBefore: (date) => `这组牌局的每一副都已于${date}在本设备上发过。要再发一次吗？`,
+  dealtAgain: '再发一次',
+  dealtOther: '另选文件',
   symbolsLabel: '北、东、南、西的符号',
   sessionLegend: '本场',
   fromBoard: '起始副号',

@@ -32,6 +32,9 @@ const SAMPLES = {
   dealAfter: ['board 2'], noFrom: [40], noTo: [40, 12], copiesClamped: [9], printTooMany: [64, 70], printCut: [64, 70],
   newRange: [99], setName: ['Club', '2026-12-08'], fingerprint: ['0123456789ab'], fingerprintLabel: ['0123456789ab'],
   dealtBefore: ['8 December 2026'],
+  parContract: [{ contract: '5\u2666', doubled: true, by: 'North', result: '\u22122' }],
+  par: ['East\u2013West', 300, '5\u2666 doubled by North, \u22122'], analysing: [3, 32], analysed: [32],
+  notADeal: ['Board 7'], solverFailed: ['out of memory'], exportName: ['club-session'],
   checkTitle: ['Board 5'], checkExactHow: ['West'], summary: [32, { ok: 30, agree: 1, fault: 1, unchecked: 0 }],
   notChecked: [['Board 3', 'Board 7'], true], faulty: [['Board 3'], false],
   firstSymbols: [['T', 'R', 'D', 'L']], symbolsMissing: [['North', 'East']], symbolsShared: ['N', 'E', 'T'],
@@ -66,6 +69,8 @@ describe('every language', () => {
       }
       assert.doesNotMatch(words.check.moved({ ...MOVED, points: 0 }), /undefined/);
       assert.doesNotMatch(words.check.moved({ ...MOVED, points: null }), /undefined|null/);
+      // One board is no "all 1 boards".
+      assert.doesNotMatch(`${words.allDealt(1)} ${words.analysed(1)}`, /1/);
     });
   }
 
