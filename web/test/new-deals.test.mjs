@@ -87,7 +87,7 @@ test('a file whose boards were all dealt here is asked about, with the day, when
   await page.waitForFunction(() => !document.querySelector('#dealt-before').hidden);
   const day = new Intl.DateTimeFormat('en-GB', { dateStyle: 'long' }).format(new Date());
   assert.equal(await page.$eval('#dealt-before-text', (e) => e.textContent),
-    `Every board of these deals was dealt on this device on ${day}. Deal them again?`);
+    `These boards were all dealt on this device on ${day}. Deal them again?`);
   await page.screenshot({ path: shotPath('dealt-before-tablet.png') });
   // Nothing is dealt until the director answers.
   const card = (await place(page)).card;

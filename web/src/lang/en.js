@@ -79,9 +79,10 @@ export default {
   noTrump: 'NT',
   sides: ['North\u2013South', 'East\u2013West'],
   ddTableLabel: 'Tricks each declarer makes in each strain, double dummy',
+  // X for doubled, as hand records write it: "doubled by North" reads as North doubling.
   parContract: ({
     contract, doubled, by, result,
-  }) => `${contract}${doubled ? ' doubled' : ''} by ${by}${result === '' ? '' : `, ${result}`}`,
+  }) => `${contract}${doubled ? 'X' : ''} by ${by}${result === '' ? '' : `, ${result}`}`,
   par: (side, score, contracts) => `Par ${side} ${score === 0 ? '0' : `+${score}`}: ${contracts}`,
   passedOut: 'Par 0: passed out',
   analysing: (done, total) => `Double-dummy analysis: ${done} of ${plural(total, 'board', 'boards')}`,
@@ -169,7 +170,7 @@ export default {
   setName: (event, date) => `${event || 'New deals'} ${date}`,
   fingerprint: (print) => `Fingerprint ${print}`,
   fingerprintLabel: (print) => `Fingerprint of these deals: ${print}`,
-  dealtBefore: (date) => `Every board of these deals was dealt on this device on ${date}. Deal them again?`,
+  dealtBefore: (date) => `These boards were all dealt on this device on ${date}. Deal them again?`,
   dealtAgain: 'Deal them again',
   dealtOther: 'Another file',
   symbolsLabel: 'Symbols for North, East, South, West',

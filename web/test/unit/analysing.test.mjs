@@ -67,7 +67,7 @@ describe('the par in words', () => {
     [{ ns: 620, contracts: [contract(4, 1, [0, 2])] }, 'Par North\u2013South +620: 4\u2660 by North\u2013South'],
     [{ ns: -430, contracts: [contract(3, 0, [1, 3], { over: 1 })] }, 'Par East\u2013West +430: 3NT by East\u2013West, +1'],
     [{ ns: -300, contracts: [contract(5, 3, [0], { under: 2 })] },
-      'Par East\u2013West +300: 5\u2666 doubled by North, \u22122'],
+      'Par East\u2013West +300: 5\u2666X by North, \u22122'],
     [{ ns: 420, contracts: [contract(4, 2, [0, 2]), contract(4, 1, [2])] },
       'Par North\u2013South +420: 4\u2665 by North\u2013South or 4\u2660 by South'],
     [{ ns: 0, contracts: [] }, 'Par 0: passed out'],
