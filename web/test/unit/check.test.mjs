@@ -137,6 +137,14 @@ describe('blind check', () => {
     assert.deepEqual([found.kind, found.sure], ['swapped', false]);
   });
 
+  test('hands that could have gone round more ways: the fewest moved is named', () => {
+    // North and South count alike here, East and West not: the exchange of
+    // East and West, not a half turn.
+    const board = turn(EW_ALIKE, 1);
+    const found = blindCheck(board, counted(inPockets(board, [N, W, S, E])));
+    assert.deepEqual([found.kind, found.holds, found.sure], ['swapped', [N, W, S, E], true]);
+  });
+
   test('two cards swapped: small ones of a suit each pass the counts, not the suit lengths', () => {
     // South's ♠2 and East's ♥4 change pockets.
     const hands = Uint8Array.from(EW_ALIKE);
@@ -205,6 +213,11 @@ describe('exact check', () => {
     assert.equal(exactCheck(BOARD, N, cardsOf(BOARD, S)).holds, S);
     assert.equal(exactCheck(BOARD, N, [...cardsOf(BOARD, S), card('C2')]).holds, -1);
     assert.equal(exactCheck(BOARD, N, cardsOf(BOARD, S).slice(1)).holds, -1);
+    // The cards no hand holds are no seat's hand.
+    const unplaced = Uint8Array.from(BOARD);
+    unplaced[card('C2')] = NO_HAND;
+    assert.equal(exactCheck(unplaced, N, [card('C2')]).holds, -1);
+    assert.equal(exactCheck(BOARD, N, [...cardsOf(BOARD, N), ...cardsOf(BOARD, S)]).holds, -1);
   });
 
   const move = (name, from, to) => ({ kind: 'move', card: card(name), from, to });
@@ -270,6 +283,25 @@ describe('English sentences', () => {
     [hands[card('S2')], hands[card('H4')]] = [hands[card('H4')], hands[card('S2')]];
     assert.equal(blind(EW_ALIKE, withSuits(hands)), 'East has 1 spade too many and 1 heart too few; South has 1 spade '
       + 'too few and 1 heart too many. Tap East\'s cards first.');
+  });
+  test('every pocket blank; suits that do not add up; one suit counted', () => {
+    assert.equal(blind(BOARD, counted(BOARD).map(() => ({ count: null, hcp: null }))), 'Count the cards of every pocket first.');
+    assert.equal(blind(EW_ALIKE, withSuits(EW_ALIKE).map((e, seat) => (seat === W ? { ...e, clubs: 4 } : e))),
+      'The suit lengths of West do not add up to the cards: count again.');
+    assert.equal(blind(BOARD, withSuits(BOARD).map(({ count, spades }) => ({ count, spades }))),
+      'The cards and suit lengths agree. East\'s and South\'s hands count alike: an exchange would not show. '
+      + 'To be sure, tap the exact cards of three pockets.');
+  });
+  test('a card moved, known by its suit alone, or named outright', () => {
+    const small = Uint8Array.from(BOARD);
+    small[card('C4')] = N;
+    const owner = en.seats[BOARD[card('C4')]];
+    assert.equal(blind(BOARD, withSuits(small).map(({ hcp, ...rest }) => rest)),
+      `One of ${owner}'s clubs is in North's pocket. Tap North's cards first.`);
+    const ace = Uint8Array.from(BOARD);
+    ace[card('SA')] = N;
+    assert.equal(BOARD[card('SA')], E);
+    assert.equal(blind(BOARD, withSuits(ace)), 'East\'s \u2660A is in North\'s pocket: move it to East.');
   });
   test('a card named by its suit and points', () => {
     const hands = Uint8Array.from(BOARD);

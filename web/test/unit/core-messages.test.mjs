@@ -15,6 +15,9 @@ test('each message that ends a run, the first known one telling', () => {
     [['no deals found.\n'], { kind: 'noDeals' }],
     [['failed to read file a.pbn\n'], { kind: 'unreadable' }],
     [['option x ignored\n'], null],
+    // "error!" alone, not within a longer text.
+    [['an error!\n'], null],
+    [['error! x'], null],
     [[], null],
   ];
   for (const [texts, meaning] of rows) assert.deepEqual(meaningOf(texts), meaning, texts.join('|'));

@@ -155,3 +155,10 @@ describe('the fingerprint of a list of deals', () => {
     for (const subtle of [null, {}]) assert.equal(await fingerprint(HAND_MADE, subtle), null);
   });
 });
+
+test('a large set\'s fingerprint pauses between pieces, and is the same for it', async () => {
+  const hands = new Uint8Array(4097 * 52).map((_, i) => i % 4);
+  let pauses = 0;
+  const paused = await fingerprint(hands, globalThis.crypto.subtle, async () => { pauses += 1; });
+  assert.deepEqual([pauses, paused], [1, await fingerprint(hands)]);
+});
