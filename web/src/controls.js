@@ -152,6 +152,8 @@ export function bindControls(app, { openFile, openExample }) {
   on($('new-deals'), 'click', () => {
     app.toggleNewDeals();
     if ($('new-date').value === '') $('new-date').value = app.today();
+    // On a phone the form opens below the fold: brought into view.
+    if (!$('new-deals-form').hidden) $('new-deals-form').scrollIntoView({ block: 'nearest' });
   });
   on($('new-deals-form'), 'submit', (event) => {
     event.preventDefault();
