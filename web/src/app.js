@@ -15,22 +15,10 @@ import {
   DONE, MAX_PRINT_BOARDS, NOT_STARTED, clampCopies, rangeBoards, runLength,
 } from './session.js';
 import { symbolsText } from './symbols.js';
-import { cryptoSource, randomSet } from './random-deals.js';
 import { fingerprint } from './fingerprint.js';
-import { exportPbn } from './pbn-export.js';
-import { firstTags, pbnDate } from './deal-text.js';
-
-// The start of a file read for its Event, Site and Date.
-const FILE_HEAD_BYTES = 1 << 16;
-
-// Today on this device, as YYYY-MM-DD.
-function today() {
-  const now = new Date();
-  const two = (n) => String(n).padStart(2, '0');
-  return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
-}
-// A name any system takes for a file.
-const fileName = (text) => text.replace(/[\\/:*?"<>|\u0000-\u001f]+/g, '-').trim();
+import {
+  FILE_HEAD_BYTES, newSet, sessionPbn, today,
+} from './files.js';
 
 export function createApp(state, {
   store, runCore, cues, render, words, crypto = globalThis.crypto, solver = null,
@@ -303,57 +291,22 @@ export function createApp(state, {
     // A set of new deals, made as the form asks and opened as the file
     // being dealt: a PBN file named for its event and date, with its
     // fingerprint in a comment. False where none is made (said in the form).
-    async makeDeals({
-      boards, first, event, date,
-    }) {
-      const source = cryptoSource(crypto);
-      const set = source.fill === null ? null : randomSet(source.fill, Number(first), Number(boards));
-      if (set === null) {
-        state.newDeals = { open: true, problem: source.fill === null ? 'no-crypto' : 'range' };
+    async makeDeals(form) {
+      const made = await newSet(form, crypto, words());
+      if (made.problem !== undefined) {
+        state.newDeals = { open: true, problem: made.problem };
         render();
         return false;
       }
-      const day = date || today();
-      const print = await fingerprint(set.hands, crypto?.subtle);
-      const text = exportPbn({
-        boards: [...set.numbers].map((number, i) => ({
-          number, hands: set.hands.subarray(i * 52, (i + 1) * 52), dealer: -1, vulnerability: -1,
-        })),
-        event: event.trim(),
-        site: '',
-        date: day.replaceAll('-', '.'),
-        comment: print === null ? undefined : `Fingerprint ${print}`,
-      });
-      await open(`${fileName(words().setName(event.trim(), day))}.pbn`, new Blob([text], { type: 'text/plain' }));
+      await open(made.name, new Blob([made.text], { type: 'text/plain' }));
       return true;
     },
 
-    // The session's boards as a PBN file for the scorer, with their
-    // analysis where it is done: { name, text }, or null before any deal.
-    // Event, site and date are the file's where it gives them (the first
-    // of each), else the print's.
+    // The session's boards as a PBN file for the scorer: { name, text },
+    // or null before any deal.
     async exportPbn() {
       if (!hasDeals()) return null;
-      const { file, deals, sequence, settings } = state;
-      const head = await file.blob.slice(0, FILE_HEAD_BYTES).text();
-      const tags = firstTags(head, ['Event', 'Site', 'Date']);
-      const boards = [];
-      for (let deal = sequence.first; deal <= sequence.last; ++deal) {
-        const analysis = state.analyses.get(deal);
-        boards.push({
-          number: deals.number(deal), hands: deals.handsOf(deal), dealer: deals.dealer(deal),
-          vulnerability: deals.vulnerability(deal), analysis: analysis?.tricks === undefined ? undefined : analysis,
-        });
-      }
-      const text = exportPbn({
-        boards,
-        event: tags.Event ?? settings.event.trim(),
-        site: tags.Site ?? '',
-        date: tags.Date ?? pbnDate(settings.date),
-        comment: file.print ? `Fingerprint ${file.print}` : undefined,
-      });
-      const stem = file.name.replace(/\.[^.]*$/, '');
-      return { name: `${fileName(words().exportName(stem))}.pbn`, text };
+      return sessionPbn(state, await state.file.blob.slice(0, FILE_HEAD_BYTES).text(), words());
     },
 
     toggleFolded() {
