@@ -23,10 +23,20 @@ export function createAnalyser(answer, count = workerCount()) {
   let waiting = [];
   let started = false;
 
+  // With every board answered the workers end, and their tables with
+  // them: a phone wants its memory back. The next board wanted starts them
+  // again.
+  function stop() {
+    for (const worker of idle) worker.terminate();
+    idle.length = 0;
+    started = false;
+  }
+
   function next(worker) {
     const job = waiting.shift();
     if (job === undefined) {
       idle.push(worker);
+      if (busy.size === 0) stop();
       return;
     }
     busy.set(worker, job);

@@ -8,6 +8,7 @@ import { Deals } from '../../src/core.js';
 import { createState } from '../../src/state.js';
 import { wordsOf } from '../../src/words.js';
 import { handSummary } from '../../src/cards.js';
+import { today } from '../../src/files.js';
 
 // count deals, board n holding card c in hand (c + n) % 4.
 function dealsOf(count) {
@@ -150,15 +151,27 @@ test('deals dealt here before: asked about before a card, and every board dealt 
 test('new deals: made from the source given, opened as a PBN file named for the event and date; none without a source', async () => {
   let word = 0;
   const crypto = {
-    getRandomValues: (words) => words.map(() => { word = (word * 1103515245 + 12345) >>> 0; return word; }),
+    getRandomValues: (words) => {
+      words.forEach((_, i) => { word = (word * 1103515245 + 12345) >>> 0; words[i] = word; });
+      return words;
+    },
     subtle: globalThis.crypto.subtle,
   };
   const { state, core, app } = start({}, { crypto });
-  const made = app.makeDeals({ boards: '3', first: '5', event: 'Club: pairs', date: '2026-12-08' });
+  const made = app.makeDeals({ boards: '3', first: '5', event: ' Club: pairs ', date: '2026-12-08' });
   await new Promise((done) => { setTimeout(done, 20); });
   assert.equal(core.runs[0].name, 'Club- pairs 2026-12-08.pbn');
   const text = await state.file.blob.text();
-  assert.deepEqual([...text.matchAll(/\[Board "(\d+)"\]/g)].map((m) => m[1]), ['5', '6', '7']);
+  const tags = (name) => [...text.matchAll(new RegExp(`\\[${name} "([^"]*)"\\]`, 'g'))].map((m) => m[1]);
+  assert.deepEqual([tags('Board'), tags('Dealer'), tags('Vulnerable')], [['5', '6', '7'], ['N', 'E', 'S'], ['NS', 'EW', 'All']]);
+  // Three deals, each a bridge deal: 13 cards to a hand, every card once.
+  const deals = tags('Deal');
+  assert.equal(new Set(deals).size, 3);
+  for (const deal of deals) {
+    const hands = deal.slice(2).split(' ');
+    assert.deepEqual(hands.map((hand) => hand.replace(/\./g, '').length), [13, 13, 13, 13], deal);
+    assert.equal(hands.join('').replace(/\./g, '').length, 52);
+  }
   assert.match(text, /\[Event "Club: pairs"\]\r\n\[Site ""\]\r\n\[Date "2026\.12\.08"\]/);
   assert.match(text, /^% Fingerprint [0-9a-f]{12}\r\n/m);
   core.runs[0].end(dealsOf(3));
@@ -167,7 +180,15 @@ test('new deals: made from the source given, opened as a PBN file named for the 
   const without = start({}, { crypto: {} });
   assert.equal(await without.app.makeDeals({ boards: '3', first: '1', event: '', date: '' }), false);
   assert.deepEqual(without.state.newDeals, { open: true, problem: 'no-crypto' });
-  assert.equal(await start({}, { crypto }).app.makeDeals({ boards: '100', first: '1', event: '', date: '' }), false);
+  const tooMany = start({}, { crypto });
+  assert.equal(await tooMany.app.makeDeals({ boards: '100', first: '1', event: '', date: '' }), false);
+  assert.equal(tooMany.state.newDeals.problem, 'range');
+  // No date typed: today's.
+  const undated = start({}, { crypto });
+  undated.app.makeDeals({ boards: '1', first: '1', event: '', date: '' });
+  await new Promise((done) => { setTimeout(done, 20); });
+  assert.equal(undated.core.runs[0].name, `New deals ${today()}.pbn`);
+  assert.equal(today(new Date(2026, 0, 5)), '2026-01-05');
 });
 
 // A solver that answers when the test says: asked[i] is what it was asked last.
