@@ -3,7 +3,8 @@
 // cards and points alone and with each pocket's suit lengths too.
 //   node bench/check-rates.mjs [DEALS]   (default 20000)
 import { webcrypto } from 'node:crypto';
-import { blindCheck, measure } from '../web/src/check.js';
+import { measure } from '../web/src/cards.js';
+import { blindCheck } from '../web/src/check.js';
 
 const deals = Number(process.argv[2] ?? 20000);
 const word = new Uint32Array(1);

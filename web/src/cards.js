@@ -19,17 +19,27 @@ export const suitOf = (card) => Math.floor(card / RANK_COUNT);
 export const rankOf = (card) => card % RANK_COUNT;
 export const pointsOf = (card) => POINTS[rankOf(card)] ?? 0;
 
-// Cards and points of each seat, North to West.
-export function handSummary(hands) {
-  const summary = SEATS.map(() => ({ count: 0, hcp: 0 }));
+// The length of each suit in a hand, spades to clubs, by these names.
+export const SUIT_FIELDS = ['spades', 'hearts', 'diamonds', 'clubs'];
+
+// Each seat's hand, North to West, as a director counts a pocket: cards,
+// points and the length of each suit.
+export function measure(hands) {
+  const seats = SEATS.map(() => ({
+    count: 0, hcp: 0, spades: 0, hearts: 0, diamonds: 0, clubs: 0,
+  }));
   for (let card = 0; card < CARDS; ++card) {
-    const seat = summary[hands[card]];
+    const seat = seats[hands[card]];
     if (seat === undefined) continue; // a card no hand holds
     seat.count += 1;
     seat.hcp += pointsOf(card);
+    seat[SUIT_FIELDS[suitOf(card)]] += 1;
   }
-  return summary;
+  return seats;
 }
+
+// Cards and points of each seat, North to West.
+export const handSummary = (hands) => measure(hands).map(({ count, hcp }) => ({ count, hcp }));
 
 // A bridge deal: every card in a hand, 13 to each.
 export const isBridgeDeal = (hands) => handSummary(hands).every(({ count }) => count === RANK_COUNT)

@@ -1,11 +1,11 @@
 // The board check's findings (check.js) said in the director's language:
 // what was found, then the one thing to do next. Pure: the words come from
 // the language's table, lists from the language's own list format.
-import { SUIT_FIELDS } from './check.js';
+import { SUIT_FIELDS } from './cards.js';
 import { cardLabel } from './names.js';
 import { listOf } from './grammar.js';
 
-const seatList = (words, seats) => listOf(words.grammarTag ?? words.tag, seats.map((seat) => words.seats[seat]));
+const seatList = (words, seats) => listOf(words.grammarTag, seats.map((seat) => words.seats[seat]));
 
 // Each seat's hand lies in the pocket that holds it: the cycles of seats
 // whose hands went round, each from its lowest seat. holds[pocket] is the
@@ -29,7 +29,7 @@ export function cyclesOf(holds) {
 function judgedText(judged, words) {
   const parts = ['count', 'hcp'].filter((field) => judged.includes(field)).map((field) => words.check.judged[field]);
   if (SUIT_FIELDS.some((field) => judged.includes(field))) parts.push(words.check.judged.suits);
-  return listOf(words.grammarTag ?? words.tag, parts);
+  return listOf(words.grammarTag, parts);
 }
 
 function swappedText({ holds, sure }, words) {

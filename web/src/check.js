@@ -5,12 +5,10 @@
 // data: they return what was found and what to do next, and the page says
 // it in the director's language.
 import {
-  CARDS, HANDS, SEATS as SEAT_LETTERS, pointsOf, suitOf,
+  CARDS, HANDS, SEATS as SEAT_LETTERS, SUIT_FIELDS, measure, pointsOf, suitOf,
 } from './cards.js';
 import { entryKey, entryOf } from './session.js';
 
-// The suit lengths a pocket may be counted by, spades to clubs.
-export const SUIT_FIELDS = ['spades', 'hearts', 'diamonds', 'clubs'];
 // What a pocket may be counted by, in the order its fields stand.
 export const MEASURES = ['count', 'hcp', ...SUIT_FIELDS];
 // Three pockets found to hold their own cards prove a board: the fourth
@@ -20,22 +18,6 @@ export const PROOF_POCKETS = 3;
 const SEATS = SEAT_LETTERS.map((_, seat) => seat);
 const given = (value) => Number.isFinite(value);
 const byCard = (a, b) => a - b;
-
-// Each seat's hand as a director counts a pocket: cards, points and the
-// length of each suit.
-export function measure(hands) {
-  const seats = SEATS.map(() => ({
-    count: 0, hcp: 0, spades: 0, hearts: 0, diamonds: 0, clubs: 0,
-  }));
-  for (let card = 0; card < CARDS; ++card) {
-    const seat = seats[hands[card]];
-    if (seat === undefined) continue; // a card no hand holds
-    seat.count += 1;
-    seat.hcp += pointsOf(card);
-    seat[SUIT_FIELDS[suitOf(card)]] += 1;
-  }
-  return seats;
-}
 
 // A pocket's cards left blank but its four suits counted: their sum.
 function withCount(entry) {

@@ -54,5 +54,5 @@ export function parText(par, words) {
     contract: `${level}${strainLabel(strain, words)}`, doubled, by: declarerName(declarers, words),
     result: undertricks > 0 ? `\u2212${undertricks}` : overtricks > 0 ? `+${overtricks}` : '',
   }));
-  return words.par(words.sides[par.ns >= 0 ? 0 : 1], Math.abs(par.ns), alternativesOf(words.grammarTag ?? words.tag, contracts));
+  return words.par(words.sides[par.ns >= 0 ? 0 : 1], Math.abs(par.ns), alternativesOf(words.grammarTag, contracts));
 }

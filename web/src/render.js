@@ -151,7 +151,7 @@ function drawDealtBefore(state, words) {
   $('dealt-before').hidden = day === null;
   if (day === null) return;
   const [year, month, date] = day.split('-').map(Number);
-  const when = new Intl.DateTimeFormat(words.grammarTag ?? words.tag, { dateStyle: 'long' })
+  const when = new Intl.DateTimeFormat(words.grammarTag, { dateStyle: 'long' })
     .format(new Date(year, month - 1, date));
   $('dealt-before-text').textContent = words.dealtBefore(when);
 }

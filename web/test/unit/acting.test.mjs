@@ -5,7 +5,7 @@ import { describe, test } from 'node:test';
 import { Deals } from '../../src/core.js';
 import { createState } from '../../src/state.js';
 import { DONE, NOT_STARTED, makeSequence } from '../../src/session.js';
-import { measure } from '../../src/check.js';
+import { measure } from '../../src/cards.js';
 import * as dealing from '../../src/dealing.js';
 import * as checking from '../../src/checking.js';
 import {

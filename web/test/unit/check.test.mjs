@@ -2,9 +2,11 @@
 // cards typed from one pocket, say about a board dealt by hand.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { CARDS, HANDS, NO_HAND, RANK_COUNT, handSummary, pointsOf } from '../../src/cards.js';
 import {
-  WRONG_ORDERS, assess, blindCheck, exactCheck, measure, positionsWith, recorded, summarize, turnOf,
+  CARDS, HANDS, NO_HAND, RANK_COUNT, handSummary, measure, pointsOf,
+} from '../../src/cards.js';
+import {
+  WRONG_ORDERS, assess, blindCheck, exactCheck, positionsWith, recorded, summarize, turnOf,
 } from '../../src/check.js';
 import { blindText, cyclesOf, exactText } from '../../src/check-sentences.js';
 import en from '../../src/lang/en.js';
